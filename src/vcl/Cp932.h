@@ -1,0 +1,27 @@
+#pragma once
+// Shift-JIS (code page 932) where bytes count: field widths of the records and
+// of the grid's text cells, and files written for other programs.
+// Text in memory is always Unicode.
+#include <QByteArray>
+#include <QString>
+
+namespace vcl {
+
+QByteArray ToCp932(const QString& text);      // an unmappable character becomes FC FC
+QString FromCp932(const QByteArray& bytes);
+bool IsCp932Encodable(const QString& text);
+
+// Bytes the text takes in CP932: ASCII and half-width katakana 1, every other
+// character 2 (an unmappable one counts as its 2-byte substitute).
+int Cp932Length(const QString& text);
+
+// The longest head of `text` that fits in `maxBytes` bytes, never splitting a
+// character (a surrogate pair is one character).
+QString CutToCp932Bytes(const QString& text, int maxBytes);
+
+// printf-style "%Ns" / "%-Ns" with N counted in CP932 bytes: pads with blanks
+// on the left (right-aligned) or on the right; a longer text is kept whole.
+enum class Align { Left, Right };
+QString PadToCp932Width(const QString& text, int width, Align align);
+
+} // namespace vcl

@@ -1,0 +1,65 @@
+#pragma once
+// The seams a test sets up: a fixed clock, a temporary base folder and
+// scripted message boxes. Each restores the real service when it goes.
+#include "AppPaths.h"
+#include "Clock.h"
+#include "MessageBox.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <vector>
+
+namespace testing_seams {
+
+class FixedClock : public vcl::Clock {
+public:
+    explicit FixedClock(vcl::TDateTime now);
+    ~FixedClock() override;
+    vcl::TDateTime Now() const override { return now_; }
+    void Set(vcl::TDateTime now) { now_ = now; }
+
+private:
+    vcl::TDateTime now_;
+    const vcl::Clock* previous_;
+};
+
+// A fresh temporary folder as the program's base folder.
+class TempBaseDir {
+public:
+    TempBaseDir();
+    ~TempBaseDir();
+    QString Path() const { return dir_.path(); }
+    QString FilePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Records every message box and answers from a script (OK when the script is empty).
+class ScriptedMessageBoxes : public vcl::MessageBoxService {
+public:
+    struct Shown {
+        QString text;
+        QString caption;
+        int flags;
+    };
+
+    ScriptedMessageBoxes();
+    ~ScriptedMessageBoxes() override;
+
+    void Answer(int answer) { answers_.push_back(answer); }
+    int Show(const QString& text, const QString& caption, int flags) override;
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    int count() const { return static_cast<int>(shown_.size()); }
+    const Shown& last() const { return shown_.back(); }
+    void clear() { shown_.clear(); }
+
+private:
+    std::deque<int> answers_;
+    std::vector<Shown> shown_;
+    vcl::MessageBoxService* previous_;
+};
+
+} // namespace testing_seams
