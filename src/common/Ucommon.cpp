@@ -1,0 +1,6 @@
+#include "Ucommon.h"
+
+TPatientRecord CurrentPatient;
+TAnalysisRecord CurrentAnalysis;
+TScheduleSets ScheduleSets;
+TCsvSettings CsvSettings;
