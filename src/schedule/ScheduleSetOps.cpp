@@ -1,0 +1,29 @@
+#include "ScheduleSetOps.h"
+
+int LastScheduleSetIndex(const TScheduleSets& sets)
+{
+    int last = 0;
+    for (int i = 1; i < ScheduleSetCount; ++i) {
+        if (sets.PrescriptionLists[i].empty())
+            break;
+        last = i;
+    }
+    return last;
+}
+
+void ClearCurrentScheduleSet(TScheduleSets& sets)
+{
+    sets.CurPrescriptions().clear();
+    sets.CurScheduleDays().clear();
+    sets.ActiveDoseEvents().clear();
+}
+
+void ClearAllScheduleSets(TScheduleSets& sets)
+{
+    for (int i = 0; i < ScheduleSetCount; ++i) {
+        sets.PrescriptionLists[i].clear();
+        sets.ScheduleDayLists[i].clear();
+        sets.DoseEventLists[i].clear();
+    }
+    sets.Samplings.clear();
+}
