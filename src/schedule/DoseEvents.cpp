@@ -5,7 +5,6 @@
 #include "Udifine.h"
 
 #include <algorithm>
-#include <numeric>
 #include <tuple>
 
 namespace {
