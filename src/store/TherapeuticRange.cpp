@@ -1,0 +1,46 @@
+// The per-product therapeutic range in the settings file. The file is opened
+// on every call so that a hand edit between two reads is seen.
+#include "DrugMaster.h"
+
+#include "AppPaths.h"
+#include "IniFile.h"
+
+namespace {
+
+const QString UpperKey = QStringLiteral("UPPER_LIMIT");
+const QString LowerKey = QStringLiteral("LOWER_LIMIT");
+
+// Both variants of a product share the section: the variant is not part of it.
+QString RangeSection(int kubun, int drug, int product)
+{
+    return QStringLiteral("%1_%2_%3").arg(kubun).arg(drug).arg(product);
+}
+
+} // namespace
+
+void ReadRangeLimits(int kubun, int drug, int product, double& upper, double& lower)
+{
+    double defaultUpper = 0;
+    double defaultLower = 0;
+    for (const TProductEntry& row : ProductTable()) {
+        if (row.kubun == kubun && row.drug == drug && row.product == product) {
+            defaultUpper = row.upper;
+            defaultLower = row.lower;
+            break;
+        }
+    }
+    const vcl::TIniFile settings(vcl::SettingsFilePath());
+    const QString section = RangeSection(kubun, drug, product);
+    upper = settings.ReadFloat(section, UpperKey, defaultUpper);
+    lower = settings.ReadFloat(section, LowerKey, defaultLower);
+}
+
+bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower, QString* errorText)
+{
+    vcl::TIniFile settings(vcl::SettingsFilePath());
+    const QString section = RangeSection(kubun, drug, product);
+    const bool written = settings.WriteFloat(section, UpperKey, upper) && settings.WriteFloat(section, LowerKey, lower);
+    if (errorText)
+        *errorText = written ? QString() : settings.LastError();
+    return written;
+}
