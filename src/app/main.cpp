@@ -1,16 +1,27 @@
-#include "AppPaths.h"
-
-#include <QApplication>
-#include <QFont>
-#include <QMainWindow>
+// The program entry: the application object, every window once, the event loop.
+#include "ApplicationForms.h"
+#include "MessageBox.h"
+#include "TApplication.h"
+#include "Tdm_main.h"
+#include "uDataBase.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    app.setFont(QFont(QStringLiteral("IPAPGothic"), 9));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quorvel Ver.%1M").arg(vcl::VersionText()));
-    window.resize(1034, 772);
-    window.show();
-    return app.exec();
+    TApplication app(argc, argv);
+    int result = 1;
+    try {
+        CreateApplicationForms();
+        // A working file without the case tables would make every save fail
+        // unseen: say so now and stop.
+        if (DataModule1->OpenDatabase() != 0) {
+            vcl::ShowError(DataModule1->LastError(), QStringLiteral("エラー"));
+        } else {
+            frmMain->show();
+            result = app.exec();
+        }
+    } catch (const std::exception& error) {
+        ShowException(error);
+    }
+    DestroyApplicationForms();
+    return result;
 }

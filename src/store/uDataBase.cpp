@@ -10,6 +10,8 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+TDataModule1* DataModule1 = nullptr;
+
 const QString TDataModule1::ConnectionName = QStringLiteral("tdm_ds");
 
 namespace {

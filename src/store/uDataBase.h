@@ -37,6 +37,11 @@ public:
     // Why the last failing operation failed; empty after a success.
     const QString& LastError() const { return lastError_; }
 
+    // Opens the working file and checks its tables, as every operation does
+    // on first use; the start-up calls it to report a broken database at once.
+    // 0, or -1 with the reason in LastError().
+    int OpenDatabase() { return BeginOperation() ? 0 : -1; }
+
     // --- Patients (table `patient`) ---
     int CountPatient(const QString& patientKey);
     // Inserts the row, or updates the row with the same `patient_id_t`; 0.
@@ -136,3 +141,6 @@ private:
 
     QString lastError_;
 };
+
+// The program's one data module, created at start-up after the main window.
+extern TDataModule1* DataModule1;

@@ -1,3 +1,4 @@
+#include "CaseRecords.h"
 #include "Ucommon.h"
 
 #include <gtest/gtest.h>
@@ -49,4 +50,34 @@ TEST(ScheduleSets, CurrentListsFollowTheSetIndex)
     EXPECT_EQ(&sets.ActiveDoseEvents(), &sets.DoseEventLists[2]);
     sets.CurSetIndex = 0;
     EXPECT_TRUE(sets.CurPrescriptions().empty());
+}
+
+TEST(CaseRecords, ClearingKeepsOnlyWhatItIsAskedTo)
+{
+    TPatientRecord p;
+    p.patient_id_t = QStringLiteral("20261208093000");
+    p.patient_name = QStringLiteral("山田");
+    p.patient_age = 50;
+    ClearPatientRecord(p, PatientKey::Keep);
+    EXPECT_EQ(p.patient_id_t.text(), QStringLiteral("20261208093000"));
+    EXPECT_TRUE(p.patient_name.isEmpty());
+    EXPECT_EQ(p.patient_birth, -10000.0);
+    ClearPatientRecord(p, PatientKey::Clear);
+    EXPECT_FALSE(IsPatientCurrent(p));
+
+    TAnalysisRecord a;
+    a.patient_id = QStringLiteral("x");
+    a.bosyudan.cl = 1.5;
+    a.kaiseki.vd = 0.7;
+    a.bosyudan_vari.cl = 30;
+    a.kubun_id = 5;
+    ClearDrugRecord(a, DrugValues::KeepParameters);
+    EXPECT_EQ(a.bosyudan.cl, 1.5);
+    EXPECT_EQ(a.kaiseki.vd, 0.7);
+    EXPECT_EQ(a.bosyudan_vari.cl, 0.0);
+    EXPECT_EQ(a.kubun_id, 0);
+    EXPECT_EQ(a.analysis_weight, 2);
+    EXPECT_FALSE(IsAnalysisCurrent(a));
+    ClearDrugRecord(a, DrugValues::ClearAll);
+    EXPECT_EQ(a.bosyudan.cl, 0.0);
 }

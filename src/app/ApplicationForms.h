@@ -1,0 +1,12 @@
+#pragma once
+// Every window of the program, created once at start-up in a fixed order and
+// kept until the program ends; each is reached through its form-instance
+// global (frmMain, DataModule1, frmScale, ...).
+
+// Creates the main window first, then the data module and every dialog.
+// Throws what the main window's construction throws (a working database that
+// cannot be made).
+void CreateApplicationForms();
+
+// Destroys them in the reverse order.
+void DestroyApplicationForms();

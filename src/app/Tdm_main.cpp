@@ -1,0 +1,396 @@
+#include "Tdm_main.h"
+
+#include "CaseLoading.h"
+#include "AppPaths.h"
+#include "Clock.h"
+#include "Exceptions.h"
+#include "DebugSettings.h"
+#include "DrugPage.h"
+#include "GraphRange.h"
+#include "MessageBox.h"
+#include "PanelButton.h"
+#include "PatientPage.h"
+#include "ResultPage.h"
+#include "SchedulePage.h"
+#include "ScheduleSetOps.h"
+#include "ScheduleUndo.h"
+#include "Ucommon.h"
+#include "WorkingDatabase.h"
+#include "uCaseSearch.h"
+#include "uDataBase.h"
+#include "uHelpDlg.h"
+#include "plButton.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+constexpr int GraphBitmapWidth = 800;
+constexpr int GraphBitmapHeight = 450;
+constexpr int TimerIntervalMs = 100;
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quorvel"));
+
+    // The working database beside the program, copied from the template on the
+    // first start. Without it every later save would fail unseen, so the
+    // program does not start.
+    QString databaseError;
+    if (!EnsureWorkingDatabase(&databaseError))
+        throw vcl::Exception(databaseError);
+
+    LoadDebugSettings();
+
+    GraphBaseBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
+    GraphLayerBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
+    GraphWorkBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
+
+    ScheduleSets = TScheduleSets{};
+    PastAnalyses.clear();
+    graph_.GraphViewDays = 30;
+    highestStep_ = 0;
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, vcl::ToQColor(vcl::RGB(197, 224, 252)));
+    client->setPalette(palette);
+    setCentralWidget(client);
+    // 1034 x 772 with the frame of the desktop the program was designed on.
+    setFixedSize(1018, 734);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    BuildHeader(client);
+    BuildPages(client);
+    BuildStepBar(client);
+
+    Timer1 = new QTimer(this);
+    Timer2 = new QTimer(this);
+    Timer3 = new QTimer(this);
+    for (QTimer* timer : {Timer1, Timer2, Timer3})
+        timer->setInterval(TimerIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, [this] { vcl::RunEventHandler([this] { TabSheet1->Timer1Timer(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { vcl::RunEventHandler([this] { TabSheet6->Timer2Timer(); }); });
+    // Timer1 and Timer2 run from the start; Timer3 does nothing.
+    Timer1->start();
+    Timer2->start();
+
+    ClearCaseFrom(0, PatientKey::Clear, DrugValues::ClearAll);
+    TabSheet4->plButton42->setVisible(CsvSettings.CsvRange > 0);
+
+    ShowCaseFrom(0);
+    SetWorkflowStep(highestStep_, 0);
+    TabSheetShow(0);
+
+    // The caption always carries the build's version.
+    setWindowTitle(windowTitle() + QStringLiteral(" Ver.") + vcl::VersionText() + QStringLiteral("M"));
+}
+
+TfrmMain::~TfrmMain()
+{
+    ClearScheduleUndo(ScheduleSets);
+    ScheduleSets = TScheduleSets{};
+    PastAnalyses.clear();
+    if (frmMain == this)
+        frmMain = nullptr;
+}
+
+void TfrmMain::BuildHeader(QWidget* client)
+{
+    struct HeaderItem {
+        const char16_t* label;
+        const char16_t* name;
+        QLabel** panel;
+        int left;
+        int width;
+    };
+    const HeaderItem items[] = {
+        {u"患者名", u"Panel3", &header_.Panel3, 11, 180},
+        {u"一般名", u"Panel4", &header_.Panel4, 271, 170},
+        {u"商品名", u"Panel7", &header_.Panel7, 521, 190},
+        {u"母集団", u"Panel28", &header_.Panel28, 791, 120},
+    };
+    for (const HeaderItem& item : items) {
+        auto* label = new TPanelButton(client);
+        label->SetCaption(QString::fromUtf16(item.label));
+        label->setGeometry(item.left, 8, 76, 26);
+        auto* panel = new QLabel(client);
+        panel->setObjectName(QString::fromUtf16(item.name));
+        panel->setGeometry(item.left + 78, 8, item.width, 26);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAutoFillBackground(true);
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        panel->setPalette(palette);
+        *item.panel = panel;
+    }
+    plButton29 = new TplButton(client);
+    plButton29->SetName(QStringLiteral("plButton29"));
+    plButton29->CaptionA().SetCaption(QStringLiteral("?"));
+    plButton29->setGeometry(964, 8, 40, 26);
+    plButton29->OnClick = [this](QObject* Sender) { plButton29Click(Sender); };
+
+    header_.Panel17 = new QLabel(QStringLiteral("　ヒント、エラーメッセージ等を表示します。"), client);
+    header_.Panel17->setObjectName(QStringLiteral("Panel17"));
+    header_.Panel17->setGeometry(11, 700, 993, 26);
+    header_.Panel17->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void TfrmMain::BuildStepBar(QWidget* client)
+{
+    auto* Panel2 = new QWidget(client);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(11, 40, 993, 41);
+
+    const char16_t* captions[WorkflowStepCount] = {u"患者情報", u"薬剤情報", u"投与/採血スケジュール", u"解析結果"};
+    const char16_t* names[WorkflowStepCount] = {u"plButton35", u"plButton36", u"plButton37", u"plButton38"};
+    const char16_t* markers[WorkflowStepCount] = {u"Panel21", u"Panel22", u"Panel23", u"Panel24"};
+    TplButton** buttons[WorkflowStepCount] = {&plButton35, &plButton36, &plButton37, &plButton38};
+    void (TfrmMain::*handlers[WorkflowStepCount])(QObject*) = {
+        &TfrmMain::plButton35Click, &TfrmMain::plButton36Click, &TfrmMain::plButton37Click,
+        &TfrmMain::plButton38Click};
+    constexpr int buttonWidth = 200;
+    constexpr int gap = 56;
+    for (int step = 0; step < WorkflowStepCount; ++step) {
+        const int left = 8 + step * (buttonWidth + gap);
+        auto* marker = new QWidget(Panel2);
+        marker->setObjectName(QString::fromUtf16(markers[step]));
+        marker->setGeometry(left, 3, 10, 35);
+        marker->setAutoFillBackground(true);
+        QPalette palette = marker->palette();
+        palette.setColor(QPalette::Window, vcl::ToQColor(vcl::clYellow));
+        marker->setPalette(palette);
+        StepMarkers[step] = marker;
+
+        auto* button = new TplButton(Panel2);
+        button->SetName(QString::fromUtf16(names[step]));
+        button->CaptionA().SetCaption(QString::fromUtf16(captions[step]));
+        button->setGeometry(left + 12, 3, buttonWidth - 12, 35);
+        const auto handler = handlers[step];
+        button->OnClick = [this, handler](QObject* Sender) { (this->*handler)(Sender); };
+        *buttons[step] = button;
+
+        if (step + 1 < WorkflowStepCount) {
+            auto* arrow = new QLabel(QStringLiteral(">>"), Panel2);
+            arrow->setGeometry(left + buttonWidth + 12, 10, gap - 24, 20);
+            arrow->setAlignment(Qt::AlignCenter);
+        }
+    }
+}
+
+void TfrmMain::BuildPages(QWidget* client)
+{
+    PageControl1 = new QTabWidget(client);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // The step bar takes the place of the tab row.
+    PageControl1->tabBar()->hide();
+    PageControl1->setGeometry(11, 82, 993, 611);
+    TabSheet1 = new TPatientPage(*this);
+    TabSheet6 = new TDrugPage(*this);
+    TabSheet2 = new TSchedulePage(*this);
+    TabSheet4 = new TResultPage(*this);
+    PageControl1->addTab(TabSheet1, QStringLiteral("患者情報"));
+    PageControl1->addTab(TabSheet6, QStringLiteral("薬剤/採血情報"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("投与スケジュール"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("解析結果"));
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+        vcl::RunEventHandler([this, page] {
+            TabSheetShow(page);
+            PageControl1Change(PageControl1);
+        });
+    });
+
+    TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
+    TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
+    TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        vcl::RunEventHandler([this] { FormShow(); });
+    }
+}
+
+void TfrmMain::FormShow()
+{
+    TabSheet6->FillCategoryCombo();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (vcl::AskOkCancel(QStringLiteral("Quorvelを終了します。\nよろしいですか？"), QStringLiteral("終了確認")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmMain::SetWorkflowStep(int maxStep, int page)
+{
+    workflow_ = ApplyWorkflowStep(workflow_, maxStep, page);
+    TplButton* buttons[WorkflowStepCount] = {plButton35, plButton36, plButton37, plButton38};
+    for (int step = 0; step < WorkflowStepCount; ++step) {
+        buttons[step]->setEnabled(workflow_.StepEnabled[step]);
+        StepMarkers[step]->setVisible(step == workflow_.Page);
+    }
+    if (page >= 0 && page < WorkflowStepCount)
+        PageControl1->setCurrentIndex(workflow_.Page);
+}
+
+void TfrmMain::ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues)
+{
+    const TCaseClearing clearing = CaseClearingFrom(step);
+    if (clearing.Patient) {
+        ClearPatientRecord(CurrentPatient, patientKey);
+        header_.Panel3->clear();
+    }
+    if (clearing.Analysis) {
+        ClearDrugRecord(CurrentAnalysis, drugValues);
+        header_.Panel4->clear();
+        header_.Panel7->clear();
+        header_.Panel28->clear();
+    }
+    if (clearing.Schedule)
+        ClearAllScheduleSets(ScheduleSets);
+    ClearScheduleUndo(ScheduleSets);
+}
+
+void TfrmMain::ShowCaseFrom(int step)
+{
+    const bool analysisCurrent = IsAnalysisCurrent(CurrentAnalysis);
+    if (step < 1) {
+        if (IsPatientCurrent(CurrentPatient))
+            TabSheet1->ShowPatientRecord();
+        else
+            TabSheet1->InitPatientPage();
+    }
+    if (step < 2) {
+        if (analysisCurrent)
+            TabSheet6->SetupDrugPage();
+        else
+            TabSheet6->ResetDrugSelection();
+    }
+    if (step < 3 && analysisCurrent)
+        TabSheet2->SetupSchedulePage();
+    if (step < 4 && analysisCurrent && !ScheduleSets.Samplings.empty())
+        TabSheet4->ShowResults();
+}
+
+void TfrmMain::plButton35Click(QObject*)
+{
+    SetWorkflowStep(highestStep_, 0);
+}
+
+void TfrmMain::plButton36Click(QObject*)
+{
+    SetWorkflowStep(highestStep_, 1);
+}
+
+void TfrmMain::plButton37Click(QObject*)
+{
+    TabSheet2->RefreshCalendar();
+    SetWorkflowStep(highestStep_, 2);
+}
+
+void TfrmMain::plButton38Click(QObject*)
+{
+    SetWorkflowStep(highestStep_, 3);
+}
+
+void TfrmMain::TabSheetShow(int page)
+{
+    plButton29->setVisible(HelpButtonVisibleOn(page));
+}
+
+void TfrmMain::PageControl1Change(QObject*)
+{
+    const int page = PageControl1->currentIndex();
+    const TPageTimers timers = TimersForPage(page);
+    auto run = [](QTimer* timer, bool on) {
+        if (on)
+            timer->start();
+        else
+            timer->stop();
+    };
+    run(Timer1, timers.Timer1);
+    run(Timer2, timers.Timer2);
+    // Timer3 has nothing to do; its state is kept only as the page asks.
+    run(Timer3, timers.Timer3);
+}
+
+void TfrmMain::plButton29Click(QObject*)
+{
+    const int help = HelpPageForTab(PageControl1->currentIndex(), TabSheet2->plButton30->isVisible());
+    if (help != 0 && frmHelpDlg)
+        frmHelpDlg->ShowHelpPage(help);
+}
+
+void TfrmMain::plButton6Click(QObject*)
+{
+    ClearCaseFrom(0, PatientKey::Clear, DrugValues::ClearAll);
+    highestStep_ = 0;
+    ShowCaseFrom(0);
+    SetWorkflowStep(0, 0);
+}
+
+void TfrmMain::plButton7Click(QObject*)
+{
+    if (frmCaseSearch->ShowModal() != vcl::mrOk)
+        return;
+    const std::optional<TCaseSearchRow> chosen = frmCaseSearch->SelectedCase();
+    if (!chosen)
+        return;
+    update();
+    LoadCaseFromStore(chosen->patient_id, chosen->kaiseki_id);
+}
+
+bool TfrmMain::LoadCaseFromStore(const QString& patientKey, int kaisekiId)
+{
+    TLoadedCase loaded;
+    QString error;
+    if (LoadCase(*DataModule1, patientKey, kaisekiId, vcl::Date(), graph_, loaded, &error)
+        != CaseLoadResult::Loaded) {
+        vcl::ShowError(error, QStringLiteral("症例検索"));
+        return false;
+    }
+    ApplyLoadedCase(loaded);
+    return true;
+}
+
+void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
+{
+    const TAnalysisRecord& analysis = loaded.Analysis;
+    SetGraphRangeFromLimits(loaded.Graph, analysis.kubun_id, analysis.yakuzainame_id, analysis.yakuhinname_id,
+                            analysis.analysis_algo);
+    CurrentPatient = loaded.Patient;
+    CurrentAnalysis = loaded.Analysis;
+    ScheduleSets = std::move(loaded.Sets);
+    graph_ = loaded.Graph;
+
+    ClearScheduleUndo(ScheduleSets);
+    TabSheet1->ShowPatientRecord();
+    TabSheet1->plButton9->setEnabled(true);
+    TabSheet6->SetupDrugPage();
+    TabSheet6->plButton11->setEnabled(true);
+    TabSheet2->SetupSchedulePage();
+    TabSheet2->UpdateCalendarPeriod();
+    TabSheet4->ShowResults();
+}
+
+void TfrmMain::plButton12Click(QObject*)
+{
+    // The print command comes with the report.
+}

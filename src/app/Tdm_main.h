@@ -1,0 +1,114 @@
+#pragma once
+// The main window: the header with the case's patient, drug and parameter
+// source, the step bar of the four-step workflow, the four pages and the hint
+// line. The pages are widgets of their own (patient and drug pages in
+// src/pages, schedule and result pages in src/schedule); what crosses pages
+// (the workflow, the case state, the graph state, the drawing surfaces) stays
+// here, and the pages reach it through TMainWindowHub.
+#include "Events.h"
+#include "GraphState.h"
+#include "MainWindowHub.h"
+#include "Workflow.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+class QLabel;
+class QTabWidget;
+class QTimer;
+class TDrugPage;
+class TPanelButton;
+class TPatientPage;
+class TResultPage;
+class TSchedulePage;
+class TplButton;
+struct TLoadedCase;
+
+class TfrmMain : public QMainWindow, public TMainWindowHub {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // --- TMainWindowHub ---
+    int HighestStep() const override { return highestStep_; }
+    void SetHighestStep(int step) override { highestStep_ = step; }
+    // Enables the step buttons up to maxStep and shows page with its marker.
+    void SetWorkflowStep(int maxStep, int page) override;
+    // Clears the case from a step on: 0 the patient, 1 the analysis, 2 the
+    // schedule sets and samplings; the undo history always.
+    void ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues) override;
+    // Shows the pages from a step on, as far as the case reaches.
+    void ShowCaseFrom(int step) override;
+    TGraphState& Graph() override { return graph_; }
+    const TMainHeader& Header() const override { return header_; }
+
+    // Fills the drug categories when the window first shows.
+    void FormShow();
+
+    // Step buttons.
+    void plButton35Click(QObject* Sender);
+    void plButton36Click(QObject* Sender);
+    void plButton37Click(QObject* Sender);
+    void plButton38Click(QObject* Sender);
+    // A page shows: the "?" button is there on the drug and schedule pages.
+    void TabSheetShow(int page);
+    // Page changes: the three timers follow the page.
+    void PageControl1Change(QObject* Sender);
+    void plButton29Click(QObject* Sender);
+    // New patient, case search, print.
+    void plButton6Click(QObject* Sender);
+    void plButton7Click(QObject* Sender);
+    void plButton12Click(QObject* Sender);
+
+    // Loads a stored case and shows it on every page, as the case search's OK
+    // does; false, with the reason shown, when it could not be read (the case
+    // on screen then stays as it was).
+    bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
+
+    // Components of the window, named as the pages' code refers to them.
+    TplButton* plButton29;                 // "?"
+    TplButton* plButton35;                 // step buttons
+    TplButton* plButton36;
+    TplButton* plButton37;
+    TplButton* plButton38;
+    std::array<QWidget*, WorkflowStepCount> StepMarkers{};   // Panel21 .. Panel24
+    QTabWidget* PageControl1;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    QTimer* Timer3;
+    TPatientPage* TabSheet1;
+    TDrugPage* TabSheet6;
+    TSchedulePage* TabSheet2;
+    TResultPage* TabSheet4;
+
+    // The graph's drawing surfaces, 800 x 450 with 32 bits per pixel.
+    QImage GraphBaseBitmap;
+    QImage GraphLayerBitmap;
+    QImage GraphWorkBitmap;
+    // Past analyses offered on the drug page; the lines of the export.
+    std::vector<TAnalysisRecord> PastAnalyses;
+    QStringList CsvLines;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildHeader(QWidget* client);
+    void BuildStepBar(QWidget* client);
+    void BuildPages(QWidget* client);
+    void ApplyLoadedCase(TLoadedCase& loaded);
+
+    int highestStep_ = 0;
+    TWorkflowView workflow_;
+    TGraphState graph_;
+    TMainHeader header_;
+    bool shownOnce_ = false;
+};
+
+extern TfrmMain* frmMain;

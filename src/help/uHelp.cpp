@@ -1,0 +1,9 @@
+#include "uHelp.h"
+
+TfrmHelp* frmHelp = nullptr;
+
+TfrmHelp::TfrmHelp(QWidget* parent) : vcl::TForm(parent)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("HELP"));
+}

@@ -1,0 +1,14 @@
+#pragma once
+// TfrmHelp: created once at start-up and kept for the whole run. Its controls
+// and behaviour come with the window's own work; until then it is an empty
+// dialog of its name.
+#include "Forms.h"
+
+class TfrmHelp : public vcl::TForm {
+    Q_OBJECT
+
+public:
+    explicit TfrmHelp(QWidget* parent = nullptr);
+};
+
+extern TfrmHelp* frmHelp;

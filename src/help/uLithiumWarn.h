@@ -1,0 +1,14 @@
+#pragma once
+// TfrmLithiumWarn: created once at start-up and kept for the whole run. Its controls
+// and behaviour come with the window's own work; until then it is an empty
+// dialog of its name.
+#include "Forms.h"
+
+class TfrmLithiumWarn : public vcl::TForm {
+    Q_OBJECT
+
+public:
+    explicit TfrmLithiumWarn(QWidget* parent = nullptr);
+};
+
+extern TfrmLithiumWarn* frmLithiumWarn;

@@ -1,0 +1,14 @@
+#pragma once
+// TfrmDetailSet: created once at start-up and kept for the whole run. Its controls
+// and behaviour come with the window's own work; until then it is an empty
+// dialog of its name.
+#include "Forms.h"
+
+class TfrmDetailSet : public vcl::TForm {
+    Q_OBJECT
+
+public:
+    explicit TfrmDetailSet(QWidget* parent = nullptr);
+};
+
+extern TfrmDetailSet* frmDetailSet;

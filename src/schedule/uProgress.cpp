@@ -1,0 +1,8 @@
+#include "uProgress.h"
+
+TfrmProgress* frmProgress = nullptr;
+
+TfrmProgress::TfrmProgress(QWidget* parent) : vcl::TForm(parent)
+{
+    setObjectName(QStringLiteral("frmProgress"));
+}

@@ -1,0 +1,277 @@
+#include "MainWindowFixture.h"
+
+#include "DrugPage.h"
+#include "Exceptions.h"
+#include "PatientPage.h"
+#include "ScheduleSetOps.h"
+#include "Ucommon.h"
+#include "plButton.h"
+#include "uCaseSearch.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+TPatientRecord StoredPatient()
+{
+    TPatientRecord p = ResetPatientRecord();
+    p.patient_id_t = QStringLiteral("20261201093000");
+    p.patient_id = QStringLiteral("P-001");
+    p.patient_name = QStringLiteral("山田太郎");
+    p.patient_age = 60;
+    p.patient_weight = 60;
+    p.patient_height = 170;
+    return p;
+}
+
+// A vancomycin case: every 12 h from 2026-12-01 in set 0, a changed regimen in
+// set 1, two samplings.
+void StoreVancomycinCase(TDataModule1& store)
+{
+    ASSERT_EQ(store.SavePatient(StoredPatient()), 0);
+    TAnalysisRecord a = ResetAnalysisRecord();
+    a.patient_id = QStringLiteral("20261201093000");
+    a.kaiseki_id = 0;
+    a.kubun_id = 5;
+    a.yakuzainame_id = 1;
+    a.yakuhinname_id = 1;
+    a.analysis_algo = 1;
+    a.syutten_id = 1;
+    a.analysis_date = vcl::EncodeDate(2026, 12, 5);
+    a.bosyudan.vd = 0.7;
+    a.bosyudan.ke = 0.1;
+    ASSERT_EQ(store.SaveAnalysis(a), 0);
+    std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
+    TPrescription rx;
+    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 1);
+    rx.touyo_end_time = vcl::EncodeDate(2026, 12, 7);
+    rx.touyo_interval = 1;
+    rx.touyo_time = 9.0 / 24;
+    rx.touyo_dose = 1000;
+    rx.touyo_drip_time = 1;
+    sets[0].push_back(rx);
+    rx.touyo_time = 21.0 / 24;
+    sets[0].push_back(rx);
+    rx.touyo_dose = 750;
+    sets[1].push_back(rx);
+    std::vector<TSamplingRecord> samplings(2);
+    samplings[0].saiketu_time = vcl::EncodeDate(2026, 12, 3) + 8.5 / 24;
+    samplings[0].saiketu_value = 12.5;
+    samplings[1].saiketu_time = vcl::EncodeDate(2026, 12, 4) + 8.5 / 24;
+    samplings[1].saiketu_value = 14.0;
+    ASSERT_EQ(store.SaveAnalysisWithSchedule(a, sets, 1, samplings), 0);
+}
+
+bool StepEnabled(int step)
+{
+    TplButton* buttons[] = {frmMain->plButton35, frmMain->plButton36, frmMain->plButton37, frmMain->plButton38};
+    return buttons[step]->isEnabled();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartCopiesTheTemplateAndLaterStartsNeverOverwrite)
+{
+    ASSERT_FALSE(QFileInfo::exists(WorkingDatabasePath()));
+    StartProgram();
+    EXPECT_TRUE(QFileInfo::exists(WorkingDatabasePath()));
+    ASSERT_EQ(DataModule1->SavePatient(StoredPatient()), 0);
+    DestroyApplicationForms();
+
+    StartProgram();
+    EXPECT_EQ(DataModule1->CountPatient(QStringLiteral("20261201093000")), 1);
+}
+
+TEST_F(MainWindowTest, NoTemplateAndNoWorkingFileStopsTheStartWithTheFileNamed)
+{
+    QFile::remove(TemplateDatabasePath());
+    try {
+        CreateApplicationForms();
+        FAIL() << "the start went on without a database";
+    } catch (const vcl::Exception& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("DataSource.dat"))) << error.what();
+    }
+    EXPECT_EQ(frmMain, nullptr);
+}
+
+TEST_F(MainWindowTest, CaptionCarriesTheBuildVersion)
+{
+    StartProgram();
+    EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Quorvel Ver.3.6.1.1M"));
+}
+
+TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
+{
+    StartProgram();
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 0);
+    EXPECT_TRUE(StepEnabled(0));
+    EXPECT_FALSE(StepEnabled(1));
+    EXPECT_EQ(CurrentPatient.patient_birth, -10000.0);
+    EXPECT_EQ(CurrentAnalysis.analysis_weight, 2);
+    EXPECT_EQ(frmMain->Header().Panel17->text(), QStringLiteral("　ヒント、エラーメッセージ等を表示します。"));
+    EXPECT_TRUE(frmMain->Timer1->isActive());
+    EXPECT_TRUE(frmMain->Timer2->isActive());
+    EXPECT_FALSE(frmMain->Timer3->isActive());
+}
+
+TEST_F(MainWindowTest, SetWorkflowStepShowsAPageBeyondTheEnabledSteps)
+{
+    StartProgram();
+    frmMain->SetWorkflowStep(1, 3);
+    EXPECT_TRUE(StepEnabled(0));
+    EXPECT_TRUE(StepEnabled(1));
+    EXPECT_FALSE(StepEnabled(2));
+    EXPECT_FALSE(StepEnabled(3));
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
+    for (int step = 0; step < 4; ++step)
+        EXPECT_EQ(frmMain->StepMarkers[step]->isVisibleTo(frmMain), step == 3) << step;
+}
+
+TEST_F(MainWindowTest, PageChangesSwitchTimersAndTheHelpButton)
+{
+    StartProgram();
+    frmMain->SetWorkflowStep(3, 1);
+    EXPECT_TRUE(frmMain->Timer2->isActive());
+    EXPECT_FALSE(frmMain->Timer1->isActive());
+    EXPECT_TRUE(frmMain->plButton29->isVisibleTo(frmMain));
+    frmMain->SetWorkflowStep(3, 3);
+    EXPECT_FALSE(frmMain->Timer1->isActive() || frmMain->Timer2->isActive() || frmMain->Timer3->isActive());
+    EXPECT_FALSE(frmMain->plButton29->isVisibleTo(frmMain));
+}
+
+TEST_F(MainWindowTest, LoadedCaseFillsRecordsSetsDoseEventsAndSamplings)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+
+    EXPECT_EQ(CurrentPatient.patient_name, QStringLiteral("山田太郎"));
+    EXPECT_EQ(CurrentAnalysis.kubun_id, 5);
+    EXPECT_EQ(ScheduleSets.CurSetIndex, 0);
+    EXPECT_EQ(ScheduleSets.PrescriptionLists[0].size(), 2u);
+    EXPECT_EQ(ScheduleSets.PrescriptionLists[1].size(), 1u);
+    EXPECT_EQ(ScheduleSets.ScheduleDayLists[0].size(), 14u);
+    EXPECT_EQ(ScheduleSets.ScheduleDayLists[1].size(), 7u);
+    // Vancomycin is infused: every administration has its end event.
+    ASSERT_EQ(ScheduleSets.DoseEventLists[0].size(), 28u);
+    EXPECT_EQ(ScheduleSets.DoseEventLists[0][0].Time, 540.0);
+    EXPECT_EQ(ScheduleSets.DoseEventLists[0][1].Time, 600.0);
+    EXPECT_EQ(ScheduleSets.Samplings.size(), 2u);
+    EXPECT_EQ(frmMain->Graph().GraphFirstDay, vcl::EncodeDate(2026, 12, 1));
+    EXPECT_EQ(frmMain->Graph().GraphLastDay, vcl::EncodeDate(2026, 12, 7));
+    EXPECT_GT(frmMain->Graph().GraphYRange, 0);
+    EXPECT_TRUE(ScheduleSets.UndoList.empty());
+
+    EXPECT_EQ(frmMain->HighestStep(), 3);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
+    EXPECT_TRUE(StepEnabled(3));
+    EXPECT_EQ(frmMain->Header().Panel3->text(), QStringLiteral("山田太郎"));
+    EXPECT_TRUE(frmMain->TabSheet1->plButton9->isEnabled());
+}
+
+TEST_F(MainWindowTest, CancelledCaseSearchChangesNothing)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    frmMain->SetWorkflowStep(3, 2);
+    const auto before = ScheduleSets.DoseEventLists[0].size();
+
+    QTimer::singleShot(0, frmCaseSearch, [] { frmCaseSearch->reject(); });
+    frmMain->plButton7Click(nullptr);
+
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    EXPECT_EQ(CurrentPatient.patient_name, QStringLiteral("山田太郎"));
+    EXPECT_EQ(ScheduleSets.DoseEventLists[0].size(), before);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, AFailedLoadIsReportedAndTheCaseOnScreenStays)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    frmMain->SetWorkflowStep(3, 2);
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        raw.setDatabaseName(WorkingDatabasePath());
+        ASSERT_TRUE(raw.open());
+        QSqlQuery drop(raw);
+        ASSERT_TRUE(drop.exec(QStringLiteral("DROP TABLE saiketu"))) << drop.lastError().text().toStdString();
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+
+    EXPECT_FALSE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("saiketu"))) << boxes.last().text.toStdString();
+    EXPECT_EQ(ScheduleSets.Samplings.size(), 2u);
+    EXPECT_EQ(ScheduleSets.DoseEventLists[0].size(), 28u);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+}
+
+TEST_F(MainWindowTest, NewPatientEmptiesEveryPageFromAnyPage)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    frmMain->SetWorkflowStep(3, 2);
+
+    frmMain->plButton6Click(nullptr);
+
+    EXPECT_TRUE(CurrentPatient.patient_id_t.isEmpty());
+    EXPECT_TRUE(CurrentAnalysis.patient_id.isEmpty());
+    for (int set = 0; set < ScheduleSetCount; ++set) {
+        EXPECT_TRUE(ScheduleSets.PrescriptionLists[set].empty());
+        EXPECT_TRUE(ScheduleSets.DoseEventLists[set].empty());
+    }
+    EXPECT_TRUE(ScheduleSets.Samplings.empty());
+    EXPECT_EQ(frmMain->HighestStep(), 0);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 0);
+    EXPECT_TRUE(StepEnabled(0));
+    EXPECT_FALSE(StepEnabled(1) || StepEnabled(2) || StepEnabled(3));
+    EXPECT_TRUE(frmMain->Header().Panel3->text().isEmpty());
+    EXPECT_TRUE(frmMain->TabSheet1->Edit2->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, ShowCaseFromWithoutSamplingsStopsBeforeTheResults)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    ScheduleSets.Samplings.clear();
+    frmMain->SetHighestStep(2);
+    frmMain->SetWorkflowStep(2, 1);
+
+    frmMain->ShowCaseFrom(0);
+
+    EXPECT_EQ(frmMain->HighestStep(), 2);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 1);
+    EXPECT_FALSE(StepEnabled(3));
+}
+
+TEST_F(MainWindowTest, ExitQuestionCancelKeepsTheProgramAndTheCase)
+{
+    StartProgram();
+    CurrentPatient.patient_name = QStringLiteral("山田太郎");
+    frmMain->show();
+    boxes.Answer(vcl::IDCANCEL);
+    EXPECT_FALSE(frmMain->close());
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Quorvelを終了します。\nよろしいですか？"));
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("終了確認"));
+    EXPECT_EQ(boxes.last().flags, vcl::MB_OKCANCEL | vcl::MB_ICONQUESTION);
+    EXPECT_TRUE(frmMain->isVisible());
+    EXPECT_EQ(CurrentPatient.patient_name, QStringLiteral("山田太郎"));
+
+    boxes.Answer(vcl::IDOK);
+    EXPECT_TRUE(frmMain->close());
+}
