@@ -102,8 +102,8 @@ void BM_Fit1CompInfusionAtCapacity(benchmark::State& state)
     for (auto _ : state) {
         double theta[2] = {0.7, 0.08};
         double objective = 0.0;
-        result = model.Estimate(theta, omega, times.data(), concs.data(), 100, kWeight, events, 1.0, &objective, 0,
-                                0.0);
+        result =
+            model.Estimate(theta, omega, times.data(), concs.data(), 100, kWeight, events, 1.0, &objective, 0, 0.0);
         benchmark::DoNotOptimize(theta);
     }
     if (result != 0)
