@@ -11,7 +11,7 @@
 #include "LinearSolve.h"
 #include "PkDoseEvent.h"
 #include "PkFitProbe.h"
-#include "RungeKutta.h"
+#include "SamplePrediction.h"
 
 #include <cmath>
 #include <cstddef>
@@ -23,7 +23,6 @@ template <class Model>
 class BayesianFit {
 public:
     static constexpr int P = Model::kParams;
-    static constexpr int S = Model::kStates;
 
     // Returns 0 with theta replaced by the estimates and *finalObjective
     // written, or -1 with both untouched: when the continuation gives up, and
@@ -38,7 +37,6 @@ public:
     // Writes one value per loaded sample; nothing when none is loaded.
     void PredictAtSamples(double* predConc, const double* theta) const;
 
-    int LoadedSampleCount() const { return SampleCount; }
     void SetCoreRunProbe(CoreRunProbe probe) { probe_ = static_cast<CoreRunProbe&&>(probe); }
 
 private:
@@ -48,15 +46,10 @@ private:
     // derived from those amounts instead of being integrated again.
     static constexpr int kFirstIntegratedParam = Model::kVolumeOnlyScalesConcentration ? 1 : 0;
     static constexpr int kJacobianLanes = 4 * (P - kFirstIntegratedParam);
-    static constexpr int kStepsPerInterval = 100;
 
     static bool RefusesInputs(const double* theta, const double* omega, const double* sampleTimes,
                               const double* sampleConcs, int nObs, std::span<const PkDoseEvent> doseEvents,
                               int errorModel);
-    void BuildIntervalTable();
-    template <int Lanes>
-    void PredictLanes(const double (&theta)[Lanes][P], double (*predConc)[kMaxSamples],
-                      double (*central)[kMaxSamples]) const;
     void PredictCurrent();
     void FitCore();
     double Objective() const;
@@ -69,37 +62,23 @@ private:
     double Theta[P] = {};
     double PopTheta[P] = {};
     double Omega[P] = {};
-    double Bioavail = 1.0;
-    double BodyWeight = 0.0;
     double AssayCv = 0.15;
     double Tolerance = 1e-8;
     double RelStep = 0.001;
     double FinalObjective = 0.0;
-    // C0 x population V x BW; it stays fixed while V is estimated.
-    double InitCentral = 0.0;
-    // Absorption-site (oral) or peripheral (two-compartment) amount at the
-    // first dose: always 0.
-    double InitSecond = 0.0;
-    double SampleTime[kMaxSamples] = {};
     double SampleConc[kMaxSamples] = {};
     double LnSampleConc[kMaxSamples] = {};
-    double DoseInput[kMaxDoseEvents] = {};
-    double DoseTime[kMaxDoseEvents] = {};
-    // The dose-interval table. Every sample shares the full intervals before
-    // its last dose, so they are held once (as their Runge-Kutta step length,
-    // interval / 100) and only the partial interval is held per sample.
-    double FullIntervalStep[kMaxDoseEvents] = {};
-    double PartialIntervalStep[kMaxSamples] = {};
-    int LastDose[kMaxSamples] = {};
     double DataWeight = 1.0;
     int ErrorMode = 1;
     int SampleCount = 0;
-    int DoseCount = 0;
     int MaxIterations = 10000;
     int Halvings = 0;
     int StepDenominator = 1;
     int StepNumerator = 0;
     int FitFailed = 0;
+
+    // The samples, the dose events and their interval table.
+    SamplePrediction<Model> Predictor;
 
     // Scratch of one iteration.
     double Jac[kMaxSamples][P] = {};
@@ -146,17 +125,7 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
 
     ErrorMode = errorModel + 1;
     SampleCount = nObs;
-    DoseCount = static_cast<int>(doseEvents.size());
-    for (int i = 0; i < DoseCount; ++i) {
-        const PkDoseEvent& event = doseEvents[static_cast<std::size_t>(i)];
-        DoseTime[i] = MinutesToHours(event.time);
-        if constexpr (Model::kRoute == DoseRoute::Oral)
-            DoseInput[i] = event.amount;
-        else
-            DoseInput[i] = event.duration > 0 ? event.amount / (event.duration / 60.0) : 0.0;
-    }
     for (int j = 0; j < SampleCount; ++j) {
-        SampleTime[j] = sampleTimes[j];
         SampleConc[j] = sampleConcs[j];
         LnSampleConc[j] = std::log(sampleConcs[j]);
     }
@@ -164,15 +133,11 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
     AssayCv = 0.15;
     Tolerance = 1e-8;
     MaxIterations = 10000;
-    InitCentral = initConc * theta[0] * bodyWeight;
-    InitSecond = 0.0;
-    BodyWeight = bodyWeight;
-    Bioavail = Model::kRoute == DoseRoute::Oral ? bioavail : 1.0;
     for (int i = 0; i < P; ++i) {
         PopTheta[i] = theta[i];
         Omega[i] = omega[i];
     }
-    BuildIntervalTable();
+    Predictor.Load(sampleTimes, nObs, doseEvents, bodyWeight, bioavail, initConc * theta[0] * bodyWeight);
 
     // Continuation: the first attempt takes the data at full weight; after a
     // failed core run the next weight lies halfway between the last weight
@@ -211,86 +176,6 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
 }
 
 template <class Model>
-void BayesianFit<Model>::BuildIntervalTable()
-{
-    const int n = DoseCount;
-    for (int i = 0; i + 1 < n; ++i)
-        FullIntervalStep[i] = (DoseTime[i + 1] - DoseTime[i]) / kStepsPerInterval;
-
-    // Samples and dose times are both ascending, so each search resumes where
-    // the previous sample's ended.
-    int from = 0;
-    for (int j = 0; j < SampleCount; ++j) {
-        const double s = SampleTime[j];
-        double partial;
-        if (DoseTime[n - 1] < s) {
-            LastDose[j] = n;
-            partial = s - DoseTime[n - 1];
-        } else {
-            // A sample at a dose time lies before that dose: its trough. With
-            // a single event the search below finds nothing, and a sample at
-            // that event's time gets the first dose with an empty interval.
-            LastDose[j] = 1;
-            partial = s - DoseTime[0];
-            for (int i = from; i + 1 < n; ++i) {
-                if (s <= DoseTime[i + 1]) {
-                    LastDose[j] = i + 1;
-                    partial = s - DoseTime[i];
-                    break;
-                }
-            }
-        }
-        PartialIntervalStep[j] = partial / kStepsPerInterval;
-        from = LastDose[j] - 1;
-    }
-}
-
-// Integrates Lanes parameter sets in step through the dose intervals up to the
-// last sample. Each sample branches off the chain at the state just before its
-// last dose, which makes a table of states per dose time unnecessary.
-template <class Model>
-template <int Lanes>
-void BayesianFit<Model>::PredictLanes(const double (&theta)[Lanes][P], double (*predConc)[kMaxSamples],
-                                      double (*central)[kMaxSamples]) const
-{
-    if (SampleCount == 0)
-        return;
-    typename Model::Rates rates[Lanes];
-    double volume[Lanes];
-    double y[Lanes][S];
-    for (int lane = 0; lane < Lanes; ++lane) {
-        rates[lane] = Model::Prepare(theta[lane], BodyWeight, Bioavail);
-        volume[lane] = theta[lane][0] * BodyWeight;
-        y[lane][0] = InitCentral;
-        if constexpr (S > 1)
-            y[lane][1] = InitSecond;
-    }
-    const int lastInterval = LastDose[SampleCount - 1] - 1;
-    int j = 0;
-    for (int i = 0;; ++i) {
-        // y holds the states just before dose i.
-        for (; j < SampleCount && LastDose[j] - 1 == i; ++j) {
-            double branch[Lanes][S];
-            for (int lane = 0; lane < Lanes; ++lane) {
-                for (int k = 0; k < S; ++k)
-                    branch[lane][k] = y[lane][k];
-            }
-            const double rate = ApplyDose<Model>(DoseInput[i], branch);
-            RungeKuttaSteps<Model>(rates, rate, PartialIntervalStep[j], kStepsPerInterval, branch);
-            for (int lane = 0; lane < Lanes; ++lane) {
-                predConc[lane][j] = branch[lane][0] / volume[lane];
-                if (central)
-                    central[lane][j] = branch[lane][0];
-            }
-        }
-        if (i >= lastInterval)
-            break;
-        const double rate = ApplyDose<Model>(DoseInput[i], y);
-        RungeKuttaSteps<Model>(rates, rate, FullIntervalStep[i], kStepsPerInterval, y);
-    }
-}
-
-template <class Model>
 void BayesianFit<Model>::PredictAtSamples(double* predConc, const double* theta) const
 {
     if (SampleCount == 0)
@@ -299,7 +184,7 @@ void BayesianFit<Model>::PredictAtSamples(double* predConc, const double* theta)
     double pred[1][kMaxSamples];
     for (int i = 0; i < P; ++i)
         lane[0][i] = theta[i];
-    PredictLanes<1>(lane, pred, nullptr);
+    Predictor.PredictLanes(lane, pred, nullptr);
     for (int j = 0; j < SampleCount; ++j)
         predConc[j] = pred[0][j];
 }
@@ -310,7 +195,7 @@ void BayesianFit<Model>::PredictCurrent()
     double lane[1][P];
     for (int i = 0; i < P; ++i)
         lane[0][i] = Theta[i];
-    PredictLanes<1>(lane, &PredConc, &PredCentral);
+    Predictor.PredictLanes(lane, &PredConc, &PredCentral);
 }
 
 template <class Model>
@@ -363,7 +248,7 @@ void BayesianFit<Model>::Jacobian()
             lanes[base + q][i] = offsets[q];
         }
     }
-    PredictLanes<kLanes>(lanes, LanePred, nullptr);
+    Predictor.PredictLanes(lanes, LanePred, nullptr);
 
     for (int i = kFirstIntegratedParam; i < P; ++i) {
         const int base = 4 * (i - kFirstIntegratedParam);
@@ -381,7 +266,7 @@ void BayesianFit<Model>::Jacobian()
                              Theta[0] - 2.0 * step[0]};
         double volume[4];
         for (int q = 0; q < 4; ++q)
-            volume[q] = v[q] * BodyWeight;
+            volume[q] = v[q] * Predictor.BodyWeight();
         for (int j = 0; j < SampleCount; ++j) {
             const double plus = PredCentral[j] / volume[0];
             const double minus = PredCentral[j] / volume[1];

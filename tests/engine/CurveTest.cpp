@@ -193,15 +193,4 @@ TEST(TwoCompartmentCurve, PeripheralCurveResumesLikeTheCentralOne)
     }
 }
 
-TEST(OralCurve, BioavailabilityScalesWhatReachesTheCentralCompartment)
-{
-    const double amounts[1] = {400.0};
-    const double bounds[2] = {0.0, 6.0};
-    const double full = T1ComKeikoGN::SimulateCurve(amounts, bounds, 0.0, 0.0, 0.8, 1.2, 0.1, kWeight, 1.0, 1, nullptr,
-                                                    nullptr, nullptr);
-    const double half = T1ComKeikoGN::SimulateCurve(amounts, bounds, 0.0, 0.0, 0.8, 1.2, 0.1, kWeight, 0.5, 1, nullptr,
-                                                    nullptr, nullptr);
-    EXPECT_NEAR(half, 0.5 * full, 1e-13 * full);
-}
-
 } // namespace
