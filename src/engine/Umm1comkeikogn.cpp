@@ -1,0 +1,41 @@
+#include "Umm1comkeikogn.h"
+
+#include "BayesianFit.h"
+#include "PkCurve.h"
+
+#include <utility>
+
+TMM1ComKeikoGN::TMM1ComKeikoGN() : fit_(std::make_unique<pk::BayesianFit<pk::MMOral>>()) {}
+
+TMM1ComKeikoGN::~TMM1ComKeikoGN() = default;
+
+int TMM1ComKeikoGN::Estimate(double* theta, const double* omega, const double* sampleTimes, const double* sampleConcs,
+                             int nObs, double bodyWeight, std::span<const PkDoseEvent> doseEvents, double bioavail,
+                             double* finalObjective, int errorModel, double initConc)
+{
+    return fit_->Estimate(theta, omega, sampleTimes, sampleConcs, nObs, bodyWeight, doseEvents, bioavail,
+                          finalObjective, errorModel, initConc);
+}
+
+double TMM1ComKeikoGN::SimulateCurve(const double* amounts, const double* bounds, double x0, double ag0, double v,
+                                     double ka, double km, double vmax, double bodyWeight, double bioavail, int n,
+                                     int* doseCounter, double* x, double* ag)
+{
+    const double theta[4] = {v, ka, km, vmax};
+    double y[1][2] = {{x0, ag0}};
+    double* const resume[2] = {x, ag};
+    if (!pk::SimulateStates<pk::MMOral>(amounts, bounds, n, theta, bodyWeight, bioavail, y, doseCounter, resume))
+        return 0.0;
+    return y[0][0] / (v * bodyWeight);
+}
+
+void TMM1ComKeikoGN::PredictAtSamples(double* predConc, double v, double ka, double km, double vmax) const
+{
+    const double theta[4] = {v, ka, km, vmax};
+    fit_->PredictAtSamples(predConc, theta);
+}
+
+void TMM1ComKeikoGN::SetCoreRunProbe(pk::CoreRunProbe probe)
+{
+    fit_->SetCoreRunProbe(std::move(probe));
+}
