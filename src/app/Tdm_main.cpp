@@ -57,6 +57,11 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 
     ScheduleSets = TScheduleSets{};
     PastAnalyses.clear();
+    Model1ComKeiko = std::make_unique<T1ComKeikoGN>();
+    Model1ComTenteki = std::make_unique<T1ComTentekiGN>();
+    Model2ComTenteki = std::make_unique<T2ComTentekiGN>();
+    ModelMM1ComKeiko = std::make_unique<TMM1ComKeikoGN>();
+    ModelMM1ComTenteki = std::make_unique<TMM1ComTentekiGN>();
     graph_.GraphViewDays = 30;
     highestStep_ = 0;
 

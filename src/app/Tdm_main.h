@@ -6,6 +6,11 @@
 // (the workflow, the case state, the graph state, the drawing surfaces) stays
 // here, and the pages reach it through TMainWindowHub.
 #include "Events.h"
+#include "U1comkeikogn.h"
+#include "U1comtentekign.h"
+#include "U2comtentekign.h"
+#include "Umm1comkeikogn.h"
+#include "Umm1comtentekign.h"
 #include "GraphState.h"
 #include "MainWindowHub.h"
 #include "Workflow.h"
@@ -14,6 +19,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -90,6 +96,12 @@ public:
     QImage GraphBaseBitmap;
     QImage GraphLayerBitmap;
     QImage GraphWorkBitmap;
+    // One object of each model, kept for the whole run.
+    std::unique_ptr<T1ComKeikoGN> Model1ComKeiko;
+    std::unique_ptr<T1ComTentekiGN> Model1ComTenteki;
+    std::unique_ptr<T2ComTentekiGN> Model2ComTenteki;
+    std::unique_ptr<TMM1ComKeikoGN> ModelMM1ComKeiko;
+    std::unique_ptr<TMM1ComTentekiGN> ModelMM1ComTenteki;
     // Past analyses offered on the drug page; the lines of the export.
     std::vector<TAnalysisRecord> PastAnalyses;
     QStringList CsvLines;
