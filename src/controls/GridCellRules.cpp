@@ -169,6 +169,14 @@ bool AcceptsChar(const TRange* range, QChar key)
     return true;
 }
 
+bool IsTypedKey(const QString& text, Qt::KeyboardModifiers modifiers)
+{
+    if (text.isEmpty() || modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QChar ch = text.front();
+    return ch.unicode() >= 32 || ch == QChar(13) || ch == QChar(8);
+}
+
 int EditLimit(const TRange* range)
 {
     if (!range)

@@ -51,6 +51,11 @@ std::optional<QString> DefaultText(const TRange* range);
 // take nothing; other cells take everything.
 bool AcceptsChar(const TRange* range, QChar key);
 
+// Whether a key press types characters the key filter looks at: printable
+// ones, Enter and Backspace. Shortcuts (Ctrl+V, Alt+...) and control
+// characters (Escape, Tab) keep their usual meaning.
+bool IsTypedKey(const QString& text, Qt::KeyboardModifiers modifiers);
+
 // Longest text the in-place editor takes (0 = no limit): MaxLength (in CP932
 // bytes) of an unmasked text cell, or the longer of the formatted Min and Max
 // of a number cell with a format.

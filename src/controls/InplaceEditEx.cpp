@@ -105,7 +105,7 @@ void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString typed = event->text();
-    if (typed.size() == 1 && (typed[0].unicode() >= 32 || typed[0] == QChar(13) || typed[0] == QChar(8))) {
+    if (typed.size() == 1 && gridrules::IsTypedKey(typed, event->modifiers())) {
         QChar key = typed[0];
         grid_->KeyPress(key); // may close this editor (Enter)
         if (key.isNull()) {

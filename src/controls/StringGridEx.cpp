@@ -238,19 +238,32 @@ void TStringGridEx::SetRowCount(int value)
 
 void TStringGridEx::SetFixedCols(int value)
 {
-    fixedCols_ = std::clamp(value, 0, ColCount() - 1);
-    current_.X = std::max(current_.X, fixedCols_);
-    anchor_.X = std::max(anchor_.X, fixedCols_);
-    leftCol_ = std::max(leftCol_, fixedCols_);
-    ClampPositions();
+    value = std::clamp(value, 0, ColCount() - 1);
+    if (value == fixedCols_)
+        return;
+    fixedCols_ = value;
+    ResetToTopLeft();
 }
 
 void TStringGridEx::SetFixedRows(int value)
 {
-    fixedRows_ = std::clamp(value, 0, RowCount() - 1);
-    current_.Y = std::max(current_.Y, fixedRows_);
-    anchor_.Y = std::max(anchor_.Y, fixedRows_);
-    topRow_ = std::max(topRow_, fixedRows_);
+    value = std::clamp(value, 0, RowCount() - 1);
+    if (value == fixedRows_)
+        return;
+    fixedRows_ = value;
+    ResetToTopLeft();
+}
+
+void TStringGridEx::ResetToTopLeft()
+{
+    // New fixed cells start the grid afresh at its first scrolled cell.
+    leftCol_ = fixedCols_;
+    topRow_ = fixedRows_;
+    current_ = {fixedCols_, fixedRows_};
+    anchor_ = current_;
+    if (options_.testFlag(goRowSelect))
+        anchor_.X = ColCount() - 1;
+    HideEditor();
     ClampPositions();
 }
 

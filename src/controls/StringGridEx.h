@@ -204,6 +204,7 @@ private:
     int Index(int col, int row) const { return row * ColCount() + col; }
     void ResizeCells(int colCount, int rowCount);
     void ClampPositions();
+    void ResetToTopLeft();
 
     // The class library's grid moves.
     void MoveCurrent(int col, int row, Anchor anchor);

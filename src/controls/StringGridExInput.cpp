@@ -21,13 +21,6 @@ bool IsListRange(const TRange* range)
     return range && (range->RangeType() == trtList || range->RangeType() == trtListColor);
 }
 
-// Characters the grid takes as typing: printable ones, Enter and Backspace.
-// Control characters (Ctrl+C, Ctrl+V, Escape, Tab) keep their usual meaning.
-bool IsTypedChar(QChar ch)
-{
-    return ch.unicode() >= 32 || ch == QChar(13) || ch == QChar(8);
-}
-
 } // namespace
 
 // ---- Selection protocol --------------------------------------------------------
@@ -301,7 +294,7 @@ void TStringGridEx::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    if (!text.isEmpty() && IsTypedChar(text.front())) {
+    if (gridrules::IsTypedKey(text, event->modifiers())) {
         for (QChar ch : text)
             CharTyped(ch);
         event->accept();
