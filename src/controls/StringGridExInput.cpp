@@ -456,8 +456,14 @@ void TStringGridEx::focusOutEvent(QFocusEvent* event)
 void TStringGridEx::hideEvent(QHideEvent* event)
 {
     QAbstractScrollArea::hideEvent(event);
-    // Shown again, the grid starts afresh from the text it then holds.
+    if (!focusInside_)
+        return;
+    // Hidden while its window stays, the grid is left as by a focus move (Qt
+    // moves the focus only after this event). Hidden with its window, it is
+    // not; shown again, it starts afresh from the text it then holds.
     focusInside_ = false;
+    if (window()->isVisible())
+        DoExit();
 }
 
 // ---- Handlers --------------------------------------------------------------------

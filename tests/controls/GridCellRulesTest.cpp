@@ -238,15 +238,6 @@ TEST(GridEditor, LimitsAndMasks)
     EXPECT_EQ(ToInputMask(QString()), QString());
 }
 
-TEST(GridEditor, InputMethodModes)
-{
-    EXPECT_FALSE(ImeAcceptsInput(imDisable));
-    for (TImeMode mode : {imClose, imOpen, imHira, imKata, imSKata, imAlpha})
-        EXPECT_TRUE(ImeAcceptsInput(mode)) << mode;
-    EXPECT_EQ(ImeHints(imHira), Qt::ImhNone);
-    EXPECT_EQ(ImeHints(imClose), Qt::ImhPreferLatin);
-}
-
 TEST(GridColours, ColourListTextNamesOrNumbers)
 {
     EXPECT_EQ(ListColor(QStringLiteral("clRed")), vcl::clRed);

@@ -85,14 +85,20 @@ inline std::ostream& operator<<(std::ostream& out, const Cell& cell)
 struct ValueChanges {
     std::vector<Cell> seen;
 
-    explicit ValueChanges(TStringGridEx& grid)
+    explicit ValueChanges(TStringGridEx& grid) : grid_(grid)
     {
         grid.OnValueChange = [this, &grid](QObject* sender, int col, int row) {
             EXPECT_EQ(sender, &grid);
             seen.push_back({col, row, grid.Cells(col, row)});
         };
     }
+    ~ValueChanges() { grid_.OnValueChange = nullptr; }
+    ValueChanges(const ValueChanges&) = delete;
+    ValueChanges& operator=(const ValueChanges&) = delete;
     int count() const { return static_cast<int>(seen.size()); }
+
+private:
+    TStringGridEx& grid_;
 };
 
 } // namespace gridtest

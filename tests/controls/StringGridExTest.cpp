@@ -86,6 +86,14 @@ TEST_F(DemoGrid, LeavingANumberCellClampsAndReformatsItOnce)
     Focus(&box);
     Focus(window.TextBox);
     EXPECT_EQ(changes.seen, (std::vector<Cell>{{0, 0, QStringLiteral("1.00")}, {0, 0, QStringLiteral("10000.00")}}));
+
+    // A grid hidden while it has the focus is left as well.
+    Focus(&box);
+    Type(QStringLiteral("7"));
+    box.hide();
+    EXPECT_EQ(box.Cells(0, 0), QStringLiteral("7.00"));
+    EXPECT_EQ(changes.count(), 3);
+    EXPECT_FALSE(box.isAncestorOf(FocusWidget()));
 }
 
 TEST_F(DemoGrid, NumberCellHoldingNoNumberGetsItsDefaultAndNeverThrows)
