@@ -61,7 +61,9 @@ bool IsTypedKey(const QString& text, Qt::KeyboardModifiers modifiers);
 // of a number cell with a format.
 int EditLimit(const TRange* range);
 
-// The mask of a text cell's editor, in the class library's mask syntax.
+// The mask of a text cell's editor as ranges store it ("000-0000;1;_":
+// 0 a digit required, 9 a digit allowed, L/l a letter, A/a a letter or
+// digit, C/c any character; then whether literals are kept and the blank).
 QString EditMask(const TRange* range);
 
 // That mask in QLineEdit's input-mask syntax (empty stays empty).

@@ -111,10 +111,7 @@ void TStringGridEx::IncCellValue(int Dir)
     }
     if (Cells(col, row) != enterText_) {
         enterText_ = Cells(col, row);
-        CallHandler([&] {
-            if (OnValueChange)
-                OnValueChange(this, col, row);
-        });
+        FireValueChange(col, row);
     }
 }
 

@@ -206,7 +206,12 @@ private:
     void ClampPositions();
     void ResetToTopLeft();
 
-    // The class library's grid moves.
+    // The cell being left: normalised, and reported when it differs from
+    // the text it was entered with.
+    void ValidateCurrentCell();
+    void FireValueChange(int col, int row);
+
+    // Moving the current cell: asked first, then the selection and the view follow.
     void MoveCurrent(int col, int row, Anchor anchor);
     void FocusCell(int col, int row, Anchor anchor);
     void UpdateEdit();

@@ -25,16 +25,27 @@ bool IsListRange(const TRange* range)
 
 // ---- Selection protocol --------------------------------------------------------
 
-bool TStringGridEx::SelectCell(int ACol, int ARow)
+void TStringGridEx::ValidateCurrentCell()
 {
     const int col = Col();
     const int row = Row();
     DoValidate(col, row);
+    // enterText_ stays: a move that is then refused reports the change again.
     if (Cells(col, row) != enterText_)
-        CallHandler([&] {
-            if (OnValueChange)
-                OnValueChange(this, col, row);
-        });
+        FireValueChange(col, row);
+}
+
+void TStringGridEx::FireValueChange(int col, int row)
+{
+    CallHandler([&] {
+        if (OnValueChange)
+            OnValueChange(this, col, row);
+    });
+}
+
+bool TStringGridEx::SelectCell(int ACol, int ARow)
+{
+    ValidateCurrentCell();
     bool allowed = true;
     CallHandler([&] {
         if (OnSelectCell)
@@ -403,14 +414,7 @@ void TStringGridEx::DoEnter()
 
 void TStringGridEx::DoExit()
 {
-    const int col = Col();
-    const int row = Row();
-    DoValidate(col, row);
-    if (Cells(col, row) != enterText_)
-        CallHandler([&] {
-            if (OnValueChange)
-                OnValueChange(this, col, row);
-        });
+    ValidateCurrentCell();
     CallHandler([&] {
         if (OnExit)
             OnExit(this);

@@ -27,6 +27,19 @@ inline void ShowActive(QWidget& window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
+// A grid of the given shape inside a window, with extra options.
+inline TStringGridEx* NewGrid(QWidget& window, int cols, int rows, int fixedCols, int fixedRows,
+                              TGridOptions extra = {})
+{
+    auto* grid = new TStringGridEx(&window);
+    grid->SetColCount(cols);
+    grid->SetRowCount(rows);
+    grid->SetFixedCols(fixedCols);
+    grid->SetFixedRows(fixedRows);
+    grid->SetOptions(grid->Options() | extra);
+    return grid;
+}
+
 inline void Focus(QWidget* widget)
 {
     widget->setFocus(Qt::TabFocusReason);

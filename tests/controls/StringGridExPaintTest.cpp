@@ -93,11 +93,7 @@ TEST_F(DemoPaint, LinesBevelsAndUnionBoxes)
 TEST(GridPaint, RowSelectHighlightsTheWholeRowOfPlainCells)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(3);
-    grid->SetRowCount(4);
-    grid->SetFixedCols(0);
-    grid->SetOptions(grid->Options() | goRowSelect);
+    TStringGridEx* grid = NewGrid(window, 3, 4, 0, 1, goRowSelect);
     grid->resize(grid->sizeHint());
     window.show();
     grid->SetRow(2);
@@ -112,11 +108,7 @@ TEST(GridPaint, RowSelectHighlightsTheWholeRowOfPlainCells)
 TEST(GridPaint, OwnerDrawingPaintsThroughOnDrawCell)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(7);
-    grid->SetRowCount(6);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
+    TStringGridEx* grid = NewGrid(window, 7, 6, 0, 0);
     grid->SetDefaultColWidth(46);
     grid->SetDefaultRowHeight(65);
     grid->SetScrollBars(ssNone);
@@ -138,11 +130,7 @@ TEST(GridPaint, OwnerDrawingPaintsThroughOnDrawCell)
 TEST(GridPaint, OnDrawCellPaintsOverARangeCell)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(2);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
+    TStringGridEx* grid = NewGrid(window, 2, 1, 0, 0);
     TRange* range = grid->Ranges()->Add();
     range->SetColRight(1);
     range->SetColor(vcl::clYellow);
@@ -166,12 +154,7 @@ TEST(GridPaint, OnDrawCellPaintsOverARangeCell)
 TEST(GridPaint, FocusedCellIsHighlightedWithDrawFocusSelected)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(2);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetOptions(grid->Options() | goDrawFocusSelected);
+    TStringGridEx* grid = NewGrid(window, 2, 1, 0, 0, goDrawFocusSelected);
     TRange* range = grid->Ranges()->Add();
     range->SetColRight(1);
     range->SetRangeType(trtEditStr);

@@ -130,12 +130,7 @@ TEST_F(DemoGrid, NumberCellHoldingNoNumberGetsItsDefaultAndNeverThrows)
 TEST(GridKeyFilter, NumberCellsDropWhatNoNumberOfTheirFormatNeeds)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetOptions(grid->Options() | goEditing);
+    TStringGridEx* grid = NewGrid(window, 1, 1, 0, 0, goEditing);
     TRange* range = grid->Ranges()->Add();
     range->SetRangeType(trtEditVal);
     range->SetMax(999);
@@ -314,12 +309,7 @@ TEST_F(DemoGrid, ListCellsStepBySpaceAndDoubleClickButNotByFunctionKeys)
 TEST(GridOverlap, ACellCoveredTwiceFollowsTheFirstRange)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(4);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetOptions(grid->Options() | goEditing);
+    TStringGridEx* grid = NewGrid(window, 4, 1, 0, 0, goEditing);
     TRange* number = grid->Ranges()->Add(); // columns 0..1
     number->SetColRight(1);
     number->SetRangeType(trtEditVal);
@@ -462,11 +452,7 @@ TEST_F(DemoGrid, AHandlerThatThrowsIsReportedAndTheGridGoesOn)
 TEST(GridRowSelect, ResultListsSelectWholeRowsAndOpenNoEditor)
 {
     QWidget window;
-    auto* grid = new TStringGridEx(&window);
-    grid->SetColCount(5);
-    grid->SetRowCount(11);
-    grid->SetFixedCols(0);
-    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect | goEditing);
+    TStringGridEx* grid = NewGrid(window, 5, 11, 0, 1, goRowSelect | goEditing);
     grid->SetScrollBars(ssVertical);
     grid->resize(400, 150); // fewer rows than the grid holds
     for (int row = 1; row < 11; ++row)
