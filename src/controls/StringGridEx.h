@@ -223,7 +223,7 @@ private:
 
     // Called by the editor.
     void SetEditText(int col, int row, const QString& value);
-    QString EditMaskFor(int col, int row) const;
+    QString EditMaskFor(int col, int row);
     void FocusEntered();
     void FocusLeft(Qt::FocusReason reason);
 

@@ -187,12 +187,12 @@ void TStringGridEx::SetEditText(int col, int row, const QString& value)
     });
 }
 
-QString TStringGridEx::EditMaskFor(int col, int row) const
+QString TStringGridEx::EditMaskFor(int col, int row)
 {
     QString mask = gridrules::EditMask(FindRange(col, row));
     CallHandler([&] {
         if (OnGetEditMask)
-            OnGetEditMask(const_cast<TStringGridEx*>(this), col, row, mask);
+            OnGetEditMask(this, col, row, mask);
     });
     return mask;
 }
