@@ -1,0 +1,140 @@
+#include "InplaceEditEx.h"
+
+#include "Colors.h"
+#include "Cp932.h"
+#include "GridCellRules.h"
+#include "GridNavigation.h"
+#include "StringGridEx.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace {
+
+// Refuses an edit that would make the text longer than a number of CP932
+// bytes (a double-byte character counts two), as QLineEdit's own maximum
+// counts characters.
+class Cp932LengthValidator : public QValidator {
+public:
+    Cp932LengthValidator(int maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
+    State validate(QString& input, int&) const override
+    {
+        return vcl::Cp932Length(input) <= maxBytes_ ? Acceptable : Invalid;
+    }
+
+private:
+    int maxBytes_;
+};
+
+} // namespace
+
+TInplaceEditEx::TInplaceEditEx(TStringGridEx* grid) : QLineEdit(grid->viewport()), grid_(grid)
+{
+    setFrame(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(this, &QLineEdit::textChanged, this, &TInplaceEditEx::TextEdited);
+}
+
+void TInplaceEditEx::UpdateContents()
+{
+    if (!grid_)
+        return;
+    const int col = grid_->Col();
+    const int row = grid_->Row();
+    const TRange* range = grid_->FindRange(col, row);
+
+    setFont(grid_->font());
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, vcl::ToQColor(grid_->Color()));
+    colors.setColor(QPalette::Text, vcl::ToQColor(grid_->FontColor()));
+    setPalette(colors);
+
+    fromGrid_ = true;
+    setInputMask(gridrules::ToInputMask(grid_->EditMaskFor(col, row)));
+    delete validator();
+    setValidator(nullptr);
+    const int limit = gridrules::EditLimit(range);
+    if (limit > 0 && range->RangeType() == trtEditStr) {
+        setMaxLength(32767);
+        setValidator(new Cp932LengthValidator(limit, this));
+    } else {
+        setMaxLength(limit > 0 ? limit : 32767);
+    }
+    setText(grid_->Cells(col, row));
+    fromGrid_ = false;
+    ApplyImeMode();
+}
+
+void TInplaceEditEx::SetTextFromGrid(const QString& text)
+{
+    if (text == this->text())
+        return;
+    fromGrid_ = true;
+    setText(text);
+    fromGrid_ = false;
+}
+
+void TInplaceEditEx::TextEdited(const QString& text)
+{
+    if (!fromGrid_ && grid_)
+        grid_->SetEditText(grid_->Col(), grid_->Row(), text);
+}
+
+void TInplaceEditEx::ApplyImeMode()
+{
+    const TImeMode mode = grid_ ? grid_->CellImeMode() : imDisable;
+    setAttribute(Qt::WA_InputMethodEnabled, gridrules::ImeAcceptsInput(mode));
+    setInputMethodHints(gridrules::ImeHints(mode));
+}
+
+void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
+{
+    if (!grid_) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const gridnav::EditSelection now = hasSelectedText()
+        ? gridnav::EditSelection{selectionStart(), static_cast<int>(selectedText().size())}
+        : gridnav::EditSelection{cursorPosition(), 0};
+    if (const auto moved = gridnav::EditorArrowKey(text(), now, event->key(), event->modifiers())) {
+        if (moved->length > 0)
+            setSelection(moved->start, moved->length);
+        else
+            setCursorPosition(moved->start);
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && gridrules::IsTypedKey(typed, event->modifiers())) {
+        QChar key = typed[0];
+        grid_->KeyPress(key); // may close this editor (Enter)
+        if (key.isNull()) {
+            event->accept();
+            return;
+        }
+        if (key != typed[0]) { // a handler put another character in its place
+            insert(QString(key));
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TInplaceEditEx::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    ApplyImeMode();
+    if (grid_)
+        grid_->FocusEntered();
+}
+
+void TInplaceEditEx::focusOutEvent(QFocusEvent* event)
+{
+    // The line edit commits any composition first; then the input method is
+    // off for this editor until it has the focus again.
+    QLineEdit::focusOutEvent(event);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    if (grid_)
+        grid_->FocusLeft(event->reason());
+}
