@@ -4,6 +4,7 @@
 #include "PageWidgets.h"
 #include "Ucommon.h"
 #include "plButton.h"
+#include "uPatientSearch.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@ TPatientPage::TPatientPage(TMainWindowHub& hub, QWidget* parent) : QWidget(paren
     plButton6 = AddButton(this, QStringLiteral("plButton6"), QStringLiteral("新規患者"), 700, 16, 120, 36);
     plButton7 = AddButton(this, QStringLiteral("plButton7"), QStringLiteral("症例検索"), 840, 16, 120, 36);
     plButton27 = AddButton(this, QStringLiteral("plButton27"), QStringLiteral("患者検索"), 700, 500, 120, 40);
+    plButton27->OnClick = [this](QObject* Sender) { plButton27Click(Sender); };
     plButton10 = AddButton(this, QStringLiteral("plButton10"), QStringLiteral("クリア"), 700, 550, 120, 40);
     plButton9 = AddButton(this, QStringLiteral("plButton9"), QStringLiteral("確定"), 840, 550, 120, 40);
 }
@@ -51,4 +53,16 @@ bool TPatientPage::IsPatientInputComplete() const
 void TPatientPage::Timer1Timer()
 {
     plButton9->setEnabled(IsPatientInputComplete());
+}
+
+void TPatientPage::plButton27Click(QObject*)
+{
+    if (frmPatientSearch->ShowModal() != vcl::mrOk)
+        return;
+    const TPatientRecord chosen = frmPatientSearch->GetSelectedPatient();
+    hub_.ClearCaseFrom(0, PatientKey::Clear, DrugValues::ClearAll);
+    hub_.SetHighestStep(0);
+    CurrentPatient = chosen;
+    hub_.ShowCaseFrom(0);
+    hub_.SetWorkflowStep(0, 0);
 }

@@ -22,6 +22,8 @@ public:
     // The confirm button follows whether the required inputs are there.
     void Timer1Timer();
     bool IsPatientInputComplete() const;
+    // "患者検索": a stored patient becomes the current one, for a new analysis.
+    void plButton27Click(QObject* Sender);
 
     QLineEdit* Edit1;          // patient number
     QLineEdit* Edit2;          // name

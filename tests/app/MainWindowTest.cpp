@@ -7,6 +7,7 @@
 #include "Ucommon.h"
 #include "plButton.h"
 #include "uCaseSearch.h"
+#include "uPatientSearch.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -274,4 +275,25 @@ TEST_F(MainWindowTest, ExitQuestionCancelKeepsTheProgramAndTheCase)
 
     boxes.Answer(vcl::IDOK);
     EXPECT_TRUE(frmMain->close());
+}
+
+TEST_F(MainWindowTest, PatientSearchMakesTheChosenPatientCurrentForANewAnalysis)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+
+    QTimer::singleShot(0, frmPatientSearch, [] {
+        frmPatientSearch->Edit1->setText(QStringLiteral("P-0"));
+        frmPatientSearch->plButton8Click(nullptr);
+        frmPatientSearch->plButton2->Click();
+    });
+    frmMain->TabSheet1->plButton27->Click();
+
+    EXPECT_EQ(CurrentPatient.patient_id_t, QStringLiteral("20261201093000"));
+    EXPECT_EQ(frmMain->TabSheet1->Edit2->text(), QStringLiteral("山田太郎"));
+    EXPECT_TRUE(CurrentAnalysis.patient_id.isEmpty());
+    EXPECT_TRUE(ScheduleSets.PrescriptionLists[0].empty());
+    EXPECT_EQ(frmMain->HighestStep(), 0);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 0);
 }
