@@ -4,7 +4,6 @@
 #include "CurveModel.h"
 #include "CurveSampling.h"
 #include "DispatchCase.h"
-#include "DispatchKeys.h"
 #include "EstimationDispatch.h"
 #include "ModelCases.h"
 
@@ -70,30 +69,6 @@ engine_test::CurveInput DirectInput(const std::vector<TDoseEvent>& events, int t
 }
 
 } // namespace
-
-TEST(SimulationKeys, FirstMatchAndKeysWithoutARow)
-{
-    auto route = [](int kubun, int drug, int product, int algo = 0) {
-        TAnalysisRecord a;
-        a.kubun_id = kubun;
-        a.yakuzainame_id = drug;
-        a.yakuhinname_id = product;
-        a.analysis_algo = algo;
-        return SimulationRouteOf(a);
-    };
-    EXPECT_EQ(route(1, 1, 3), SimulationRoute::OralB);
-    EXPECT_EQ(route(1, 1, 4), SimulationRoute::InfusionA);
-    EXPECT_EQ(route(2, 1, 4), SimulationRoute::OralA);
-    EXPECT_EQ(route(3, 4, 2), SimulationRoute::OralA);
-    EXPECT_EQ(route(6, 1, 1), SimulationRoute::OralC);
-    EXPECT_EQ(route(3, 2, 6), SimulationRoute::InfusionB);
-    EXPECT_EQ(route(5, 1, 1, 1), SimulationRoute::InfusionB);
-    EXPECT_EQ(route(5, 1, 1, 2), SimulationRoute::TwoComp);
-    EXPECT_EQ(route(5, 1, 1, 0), SimulationRoute::None);
-    EXPECT_EQ(route(9, 1, 1), SimulationRoute::TwoCompB);
-    EXPECT_EQ(route(3, 1, 100), SimulationRoute::MMOral);
-    EXPECT_EQ(route(3, 3, 1), SimulationRoute::None);
-}
 
 TEST(ConcentrationAt, DrugWithoutAModelGivesZeroAndWritesNothing)
 {
@@ -267,21 +242,6 @@ TEST(ConcentrationAt, ResumedCurveEqualsFreshCallsForEverySetup)
         }
         EXPECT_GT(passed, 0);
     }
-}
-
-// Sampling a curve reuses the simulation's arrays once they have grown.
-TEST(ConcentrationAt, ReusesItsBuffers)
-{
-    DrugCase c(5, 1, 1, 1);
-    FillBlocks(c.analysis);
-    FillSets(c);
-    ConcentrationAt(c.Context(), 9000, nullptr, nullptr, nullptr, 0, c.analysis.kaiseki);
-    const double* inputs = c.buffers.Inputs.data();
-    const double* bounds = c.buffers.Bounds.data();
-    for (int t = 0; t < 9000; t += 7)
-        ConcentrationAt(c.Context(), t, nullptr, nullptr, nullptr, 0, c.analysis.kaiseki);
-    EXPECT_EQ(c.buffers.Inputs.data(), inputs);
-    EXPECT_EQ(c.buffers.Bounds.data(), bounds);
 }
 
 // The side-by-side curves are bit for bit the curves computed one at a time,

@@ -1,7 +1,6 @@
 // The estimation dispatch: keys, unit conversions, sampling selection, the
 // set of dose events used, refusals and what is written back.
 #include "DispatchCase.h"
-#include "DispatchKeys.h"
 #include "EstimationDispatch.h"
 
 #include <gtest/gtest.h>
@@ -68,33 +67,6 @@ TEST(CVk, RateConstantCvFromClearanceAndVolume)
 {
     EXPECT_DOUBLE_EQ(CVk(0.3, 0.2), std::sqrt((0.09 - 0.04) / 1.04));
     EXPECT_TRUE(std::isnan(CVk(0.15, 0.2)));   // cv_cl below cv_V: no real CV
-}
-
-TEST(EstimationKeys, FirstMatchAndKeysWithoutARow)
-{
-    auto route = [](int kubun, int drug, int product, int algo = 0) {
-        TAnalysisRecord a;
-        a.kubun_id = kubun;
-        a.yakuzainame_id = drug;
-        a.yakuhinname_id = product;
-        a.analysis_algo = algo;
-        return EstimationRouteOf(a);
-    };
-    EXPECT_EQ(route(1, 1, 3), EstimationRoute::OralClAbs);
-    EXPECT_EQ(route(1, 1, 4), EstimationRoute::InfusionClAbs);
-    EXPECT_EQ(route(2, 1, 4), EstimationRoute::OralClF);
-    EXPECT_EQ(route(3, 1, 100), EstimationRoute::MMOral);
-    EXPECT_EQ(route(3, 1, 3), EstimationRoute::MMInfusion);
-    EXPECT_EQ(route(3, 2, 6), EstimationRoute::InfusionCl);
-    EXPECT_EQ(route(3, 5, 5), EstimationRoute::OralKe);
-    EXPECT_EQ(route(5, 1, 1, 1), EstimationRoute::InfusionCl);
-    EXPECT_EQ(route(5, 1, 1, 2), EstimationRoute::TwoCompCl);
-    EXPECT_EQ(route(5, 1, 1, 0), EstimationRoute::None);
-    EXPECT_EQ(route(5, 1, 1, 3), EstimationRoute::None);
-    EXPECT_EQ(route(6, 1, 1), EstimationRoute::OralKe);
-    EXPECT_EQ(route(9, 1, 1), EstimationRoute::TwoCompKe);
-    EXPECT_EQ(route(3, 3, 1), EstimationRoute::None);
-    EXPECT_EQ(route(100, 1, 1), EstimationRoute::None);
 }
 
 TEST(EstimateIndividualParams, KeyWithoutEstimationDoesNothing)
