@@ -3,6 +3,7 @@
 // Michaelis-Menten fits <= 20 ms, the 10,080-point resumed curve <= 10 ms.
 // Each case also reports the heap allocations made inside the engine calls,
 // which should be none.
+#include "AllocationCount.h"
 #include "U1comtentekign.h"
 #include "U2comtentekign.h"
 #include "Umm1comkeikogn.h"
@@ -15,9 +16,7 @@
 
 // Counts every allocation of the process; the cases read it around the
 // engine calls only.
-namespace {
 long g_allocations = 0;
-}
 
 void* operator new(std::size_t size)
 {
@@ -36,22 +35,6 @@ void operator delete(void* p, std::size_t) noexcept
 }
 
 namespace {
-
-// Allocations made by the engine while the object lives, per iteration.
-class AllocationCount {
-public:
-    void Start() { start_ = g_allocations; }
-    void Stop() { counted_ += g_allocations - start_; }
-    void Report(benchmark::State& state) const
-    {
-        state.counters["allocs"] =
-            benchmark::Counter(static_cast<double>(counted_), benchmark::Counter::kAvgIterations);
-    }
-
-private:
-    long start_ = 0;
-    long counted_ = 0;
-};
 
 constexpr double kWeight = 60.0;
 

@@ -1,0 +1,28 @@
+#pragma once
+// Whole curves sampled at evenly spaced times, as the graph draws them: each
+// curve runs on its own state, started by SelectSimulationParams and carried
+// from point to point. The curves of one request are integrated side by side
+// (CurveLanes.h); every value is bit for bit what ConcentrationAt gives for
+// that curve on its own.
+#include "EngineContext.h"
+
+#include <span>
+#include <vector>
+
+struct TCurveRequest {
+    const std::vector<TDoseEvent>* DoseEvents = nullptr;   // the schedule set of this curve
+    const TParamBlock* Block = nullptr;                    // population or estimate block
+    int InitialFlag = 0;                // SelectSimulationParams: 0 population volume, 1 estimated volume
+    std::span<double> Values;           // compartment selector 0, one value per point
+    // Compartment selector 1 from the same integration (the curve a second
+    // state started like the first would give); empty when not wanted.
+    std::span<double> SecondValues;
+};
+
+// Values[j] (and SecondValues[j]) = the concentration at minute
+// firstMinute + j x stepMinutes, for j = 0 .. count - 1, in the drug's display
+// unit; 0.0 for a drug without a model. False, computing nothing, when a
+// request lacks its events, its block or room for count values, or the
+// times leave the range of a minute count.
+bool SampleConcentrationCurves(const TEngineContext& context, int firstMinute, int stepMinutes, int count,
+                               std::span<const TCurveRequest> requests);

@@ -1,0 +1,166 @@
+// One case per model family from the records and a prescription list, through
+// the schedule's expansion and dose events, to the estimates and the curves:
+// measured values come from a "true" patient with a few per cent of assay
+// noise, and the individual curve must pass closer to them than the
+// population curve.
+#include "ConcentrationSeries.h"
+#include "CurveSampling.h"
+#include "DispatchCase.h"
+#include "DoseEvents.h"
+#include "EstimationDispatch.h"
+#include "GraphSpan.h"
+#include "ScheduleExpansion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace dispatch_test;
+
+namespace {
+
+TPrescription Prescription(double start, double end, double timeOfDay, double dose, double dripHours = 0)
+{
+    TPrescription p;
+    p.touyo_start_time = start;
+    p.touyo_end_time = end;
+    p.touyo_interval = 1;
+    p.touyo_time = timeOfDay;
+    p.touyo_dose = dose;
+    p.touyo_drip_time = dripHours;
+    return p;
+}
+
+// Set 0 from the prescriptions, as the Analyse command builds it.
+void Schedule(DrugCase& c, const std::vector<TPrescription>& prescriptions)
+{
+    const TDrugKey drug = DrugKeyOf(c.analysis);
+    TGraphState graph;
+    ComputeGraphSpan(prescriptions, drug, Day, graph);
+    c.sets.PrescriptionLists[0] = prescriptions;
+    ASSERT_EQ(ExpandPrescriptions(prescriptions, drug, c.sets.ScheduleDayLists[0]), ExpansionResult::Complete);
+    ASSERT_EQ(BuildDoseEvents(c.sets.ScheduleDayLists[0], DoseEventContextOf(c.analysis, graph), c.Events(0)),
+              DoseEventsResult::Built);
+    c.graph = {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd};
+}
+
+// Samplings of the true patient's curve, each off by its noise factor.
+void Measure(DrugCase& c, const TParamBlock& truth, const std::vector<double>& times)
+{
+    const double noise[] = {1.05, 0.96, 1.03, 0.98};
+    const TParamBlock kept = c.analysis.kaiseki;
+    c.analysis.kaiseki = truth;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        const int minute = static_cast<int>(MinutesBetween(times[i], c.graph.GraphFirstDay));
+        c.Sampling(times[i], c.FreshConcentration(minute, 0, truth, 1) * noise[i % 4]);
+    }
+    c.analysis.kaiseki = kept;
+}
+
+// Estimates, then the population and the individual curve over the view;
+// the individual curve must lie nearer the measured values.
+void EstimateAndCompareCurves(DrugCase& c)
+{
+    ASSERT_EQ(EstimateIndividualParams(c.Context()), FitConverged);
+    EXPECT_GT(c.analysis.ss, 0.0);
+
+    const int first = static_cast<int>(MinutesBetween(c.graph.GraphViewStart, c.graph.GraphFirstDay));
+    const int count = static_cast<int>(c.graph.GraphViewEnd - c.graph.GraphViewStart) * 720;
+    std::vector<double> population(count), individual(count);
+    const TCurveRequest requests[] = {
+        {&c.Events(0), &c.analysis.bosyudan, 0, population, {}},
+        {&c.Events(0), &c.analysis.kaiseki, 1, individual, {}},
+    };
+    ASSERT_TRUE(SampleConcentrationCurves(c.Context(), first, 2, count, requests));
+
+    double populationMiss = 0, individualMiss = 0;
+    for (const TSamplingRecord& s : c.sets.Samplings) {
+        const int j = (static_cast<int>(MinutesBetween(s.saiketu_time, c.graph.GraphFirstDay)) - first) / 2;
+        ASSERT_LT(j, count);
+        populationMiss += std::pow(std::log(population[j] / s.saiketu_value), 2);
+        individualMiss += std::pow(std::log(individual[j] / s.saiketu_value), 2);
+        EXPECT_NEAR(individual[j] / s.saiketu_value, 1.0, 0.2) << "at point " << j;
+    }
+    EXPECT_LT(individualMiss, populationMiss);
+    for (double v : individual)
+        ASSERT_TRUE(std::isfinite(v) && v >= 0.0);
+}
+
+} // namespace
+
+TEST(DispatchEndToEnd, OneCompartmentOralTheophylline)
+{
+    DrugCase c(2, 1, 1);
+    TheophyllinePopulation(c.analysis);
+    Schedule(c, {Prescription(Day, Day + 6, At(9, 0), 200), Prescription(Day, Day + 6, At(21, 0), 200)});
+    TParamBlock truth = c.analysis.bosyudan;
+    truth.vd = 0.42;
+    truth.ka = 1.2;
+    truth.ke = 0.11;
+    Measure(c, truth, {Day + 3 + At(8, 0), Day + 3 + At(11, 0), Day + 5 + At(8, 30)});
+    EstimateAndCompareCurves(c);
+}
+
+TEST(DispatchEndToEnd, OneCompartmentInfusionVancomycin)
+{
+    DrugCase c(5, 1, 1, 1);
+    VancomycinPopulation(c.analysis);
+    Schedule(c, {Prescription(Day, Day + 6, At(9, 0), 1000, 1), Prescription(Day, Day + 6, At(21, 0), 1000, 1)});
+    TParamBlock truth = c.analysis.bosyudan;
+    truth.vd = 0.75;
+    truth.ke = 0.05;
+    Measure(c, truth, {Day + 2 + At(8, 30), Day + 2 + At(11, 0), Day + 4 + At(8, 30)});
+    EstimateAndCompareCurves(c);
+}
+
+TEST(DispatchEndToEnd, TwoCompartmentInfusion)
+{
+    {
+        SCOPED_TRACE("vancomycin, two compartments");
+        DrugCase c(5, 1, 1, 2);
+        VancomycinPopulation(c.analysis);
+        Schedule(c, {Prescription(Day, Day + 6, At(9, 0), 1000, 1), Prescription(Day, Day + 6, At(21, 0), 1000, 1)});
+        TParamBlock truth = c.analysis.bosyudan;
+        truth.v1 = 15.0;
+        truth.cl = 0.045;
+        truth.k12 = 0.6;
+        Measure(c, truth, {Day + 2 + At(8, 30), Day + 2 + At(11, 0), Day + 4 + At(8, 30)});
+        EstimateAndCompareCurves(c);
+    }
+    {
+        // Samplings and curve in μM: the curve lies on its own points.
+        SCOPED_TRACE("methotrexate");
+        DrugCase c(9, 1, 1);
+        MethotrexatePopulation(c.analysis);
+        Schedule(c, {Prescription(Day, Day, At(10, 0), 3000, 6)});
+        TParamBlock truth = c.analysis.bosyudan;
+        truth.v1 = 0.3;
+        truth.ke = 0.14;
+        Measure(c, truth, {Day + 1 + At(10, 0), Day + 2 + At(10, 0), Day + 3 + At(10, 0)});
+        EstimateAndCompareCurves(c);
+    }
+}
+
+TEST(DispatchEndToEnd, MichaelisMentenOralPhenytoin)
+{
+    DrugCase c(3, 1, 1);
+    PhenytoinPopulation(c.analysis);
+    Schedule(c, {Prescription(Day, Day + 13, At(9, 0), 150), Prescription(Day, Day + 13, At(21, 0), 150)});
+    TParamBlock truth = c.analysis.bosyudan;
+    truth.a = 4.5;
+    truth.b = 0.25;
+    Measure(c, truth, {Day + 6 + At(8, 0), Day + 9 + At(8, 0), Day + 12 + At(8, 0)});
+    EstimateAndCompareCurves(c);
+}
+
+TEST(DispatchEndToEnd, MichaelisMentenInfusion)
+{
+    DrugCase c(3, 1, 2);
+    PhenytoinPopulation(c.analysis);
+    Schedule(c, {Prescription(Day, Day + 9, At(9, 0), 150, 0.5), Prescription(Day, Day + 9, At(21, 0), 150, 0.5)});
+    TParamBlock truth = c.analysis.bosyudan;
+    truth.a = 5.0;
+    truth.b = 0.25;
+    Measure(c, truth, {Day + 4 + At(8, 0), Day + 6 + At(10, 0), Day + 8 + At(8, 0)});
+    EstimateAndCompareCurves(c);
+}
