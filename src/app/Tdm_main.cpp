@@ -5,7 +5,9 @@
 #include "Clock.h"
 #include "Exceptions.h"
 #include "DebugSettings.h"
+#include "ConcentrationDispatch.h"
 #include "DrugPage.h"
+#include "EstimationDispatch.h"
 #include "GraphRange.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
@@ -107,6 +109,8 @@ TfrmMain::~TfrmMain()
     ClearScheduleUndo(ScheduleSets);
     ScheduleSets = TScheduleSets{};
     PastAnalyses.clear();
+    for (TCurveList& curve : CurveLists)
+        curve.clear();
     if (frmMain == this)
         frmMain = nullptr;
 }
@@ -398,4 +402,49 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
 void TfrmMain::plButton12Click(QObject*)
 {
     // The print command comes with the report.
+}
+
+TEngineContext TfrmMain::EngineContext()
+{
+    const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
+    const TEngineModels models{*Model1ComKeiko, *Model1ComTenteki, *Model2ComTenteki, *ModelMM1ComKeiko,
+                               *ModelMM1ComTenteki};
+    return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
+                          models, SimulationBuffers);
+}
+
+int TfrmMain::EstimateIndividualParams()
+{
+    return ::EstimateIndividualParams(EngineContext());
+}
+
+double TfrmMain::ConcentrationAt(int t, double* second, double* central, int* passed, int flag,
+                                 const TParamBlock& block)
+{
+    return ::ConcentrationAt(EngineContext(), t, second, central, passed, flag, block);
+}
+
+void TfrmMain::SelectSimulationParams(double* central, double* second, int flag)
+{
+    ::SelectSimulationParams(EngineContext(), central, second, flag);
+}
+
+void TfrmMain::CalcConcAllSets(vcl::TDateTime t, TSetValues& values, int& k)
+{
+    ::CalcConcAllSets(EngineContext(), t, values, k);
+}
+
+bool TfrmMain::CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k)
+{
+    return ::CalcDailyAuc(EngineContext(), day, values, k);
+}
+
+bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
+{
+    return ::CalcDailyAucFine(EngineContext(), CurveLists, day, values, k);
+}
+
+void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)
+{
+    ::CalcConcCurveOfDay(EngineContext(), day, values);
 }

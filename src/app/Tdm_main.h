@@ -5,6 +5,8 @@
 // src/pages, schedule and result pages in src/schedule); what crosses pages
 // (the workflow, the case state, the graph state, the drawing surfaces) stays
 // here, and the pages reach it through TMainWindowHub.
+#include "ConcentrationSeries.h"
+#include "EngineContext.h"
 #include "Events.h"
 #include "U1comkeikogn.h"
 #include "U1comtentekign.h"
@@ -76,6 +78,17 @@ public:
     // on screen then stays as it was).
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
+    // The engine on the case on screen: thin calls that pass the window's
+    // state (records, schedule sets, graph days, model objects) in.
+    TEngineContext EngineContext();
+    int EstimateIndividualParams();
+    double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
+    void SelectSimulationParams(double* central, double* second, int flag);
+    void CalcConcAllSets(vcl::TDateTime t, TSetValues& values, int& k);
+    bool CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k);
+    bool CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k);
+    void CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values);
+
     // Components of the window, named as the pages' code refers to them.
     TplButton* plButton29;                 // "?"
     TplButton* plButton35;                 // step buttons
@@ -102,6 +115,10 @@ public:
     std::unique_ptr<T2ComTentekiGN> Model2ComTenteki;
     std::unique_ptr<TMM1ComKeikoGN> ModelMM1ComKeiko;
     std::unique_ptr<TMM1ComTentekiGN> ModelMM1ComTenteki;
+    // The graph's two-minute curves: 0 the population curve, 1 + i set i.
+    TCurveLists CurveLists;
+    // Scratch arrays of the simulation, reused from call to call.
+    TSimulationBuffers SimulationBuffers;
     // Past analyses offered on the drug page; the lines of the export.
     std::vector<TAnalysisRecord> PastAnalyses;
     QStringList CsvLines;

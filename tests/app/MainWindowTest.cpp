@@ -297,3 +297,27 @@ TEST_F(MainWindowTest, PatientSearchMakesTheChosenPatientCurrentForANewAnalysis)
     EXPECT_EQ(frmMain->HighestStep(), 0);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 0);
 }
+
+TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    CurrentPatient.patient_weight = 60;
+
+    // 1 g infused over an hour from 09:00: the population curve rises during
+    // the infusion and falls after it; before the first dose there is nothing.
+    const TParamBlock& population = CurrentAnalysis.bosyudan;
+    const double before = frmMain->ConcentrationAt(8 * 60, nullptr, nullptr, nullptr, 0, population);
+    const double peak = frmMain->ConcentrationAt(10 * 60, nullptr, nullptr, nullptr, 0, population);
+    const double later = frmMain->ConcentrationAt(20 * 60, nullptr, nullptr, nullptr, 0, population);
+    EXPECT_EQ(before, 0.0);
+    EXPECT_GT(peak, later);
+    EXPECT_GT(later, 0.0);
+
+    TSetValues values{};
+    int k = -1;
+    frmMain->CalcConcAllSets(vcl::EncodeDate(2026, 12, 2) + 0.5, values, k);
+    EXPECT_EQ(k, 1); // sets 0 and 1 in use
+    EXPECT_GT(values[0], 0.0);
+}
