@@ -71,7 +71,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, vcl::ToQColor(vcl::RGB(197, 224, 252)));
+    palette.setColor(QPalette::Window, vcl::ToQColor(MainWindowColor));
     client->setPalette(palette);
     setCentralWidget(client);
     // 1034 x 772 with the frame of the desktop the program was designed on.

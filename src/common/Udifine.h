@@ -20,6 +20,9 @@ inline constexpr int MaxUndoSteps = 10;
 inline constexpr int EngineMaxSamples = 100;
 inline constexpr int EngineMaxDoseEvents = 10000;
 
+// Background of the main window, which the search dialogs share.
+inline constexpr vcl::TColor MainWindowColor = vcl::RGB(197, 224, 252);
+
 // Curve colours of the graph and the report.
 inline constexpr vcl::TColor SetColors[ScheduleSetCount] = {
     0x0000FF, // set 0 red

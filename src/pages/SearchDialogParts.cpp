@@ -1,5 +1,7 @@
 #include "SearchDialogParts.h"
 
+#include "Udifine.h"
+
 #include "Forms.h"
 #include "GridCellRules.h"
 #include "PageWidgets.h"
@@ -56,7 +58,7 @@ void StyleDialog(QWidget* dialog)
 {
     dialog->setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     if (auto* form = qobject_cast<vcl::TForm*>(dialog))
-        form->SetColor(DialogColor);
+        form->SetColor(MainWindowColor);
 }
 
 TStringGridEx* AddResultGrid(QWidget* dialog, const QString& name, const std::vector<TResultColumn>& columns)

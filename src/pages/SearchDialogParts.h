@@ -15,7 +15,6 @@ class TplButton;
 
 namespace searchdialog {
 
-inline constexpr vcl::TColor DialogColor = vcl::RGB(197, 224, 252); // the main window's
 inline constexpr int ClientWidth = 656;
 inline constexpr int ClientHeight = 477;
 inline constexpr int GridLeft = 16;
