@@ -1,6 +1,7 @@
 #include "TApplication.h"
 
 #include "Exceptions.h"
+#include "Fonts.h"
 #include "MessageBox.h"
 
 #include <QFont>
@@ -8,7 +9,7 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Quorvel"));
-    setFont(QFont(QStringLiteral("IPAPGothic"), 9));
+    setFont(vcl::ProgramFont(9));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -8,6 +8,7 @@
 #include "ConcentrationDispatch.h"
 #include "DrugPage.h"
 #include "EstimationDispatch.h"
+#include "GraphPicture.h"
 #include "GraphRange.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
@@ -33,8 +34,6 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
-constexpr int GraphBitmapWidth = 800;
-constexpr int GraphBitmapHeight = 450;
 constexpr int TimerIntervalMs = 100;
 
 } // namespace
@@ -53,17 +52,16 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 
     LoadDebugSettings();
 
-    GraphBaseBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
-    GraphLayerBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
-    GraphWorkBitmap = QImage(GraphBitmapWidth, GraphBitmapHeight, QImage::Format_ARGB32);
+    graphBaseBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
+    graphLayerBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
+    graphWorkBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
 
     ScheduleSets = TScheduleSets{};
-    PastAnalyses.clear();
-    Model1ComKeiko = std::make_unique<T1ComKeikoGN>();
-    Model1ComTenteki = std::make_unique<T1ComTentekiGN>();
-    Model2ComTenteki = std::make_unique<T2ComTentekiGN>();
-    ModelMM1ComKeiko = std::make_unique<TMM1ComKeikoGN>();
-    ModelMM1ComTenteki = std::make_unique<TMM1ComTentekiGN>();
+    model1ComKeiko_ = std::make_unique<T1ComKeikoGN>();
+    model1ComTenteki_ = std::make_unique<T1ComTentekiGN>();
+    model2ComTenteki_ = std::make_unique<T2ComTentekiGN>();
+    modelMM1ComKeiko_ = std::make_unique<TMM1ComKeikoGN>();
+    modelMM1ComTenteki_ = std::make_unique<TMM1ComTentekiGN>();
     graph_.GraphViewDays = 30;
     highestStep_ = 0;
 
@@ -108,9 +106,6 @@ TfrmMain::~TfrmMain()
 {
     ClearScheduleUndo(ScheduleSets);
     ScheduleSets = TScheduleSets{};
-    PastAnalyses.clear();
-    for (TCurveList& curve : CurveLists)
-        curve.clear();
     if (frmMain == this)
         frmMain = nullptr;
 }
@@ -382,8 +377,7 @@ bool TfrmMain::LoadCaseFromStore(const QString& patientKey, int kaisekiId)
 void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
 {
     const TAnalysisRecord& analysis = loaded.Analysis;
-    SetGraphRangeFromLimits(loaded.Graph, analysis.kubun_id, analysis.yakuzainame_id, analysis.yakuhinname_id,
-                            analysis.analysis_algo);
+    SetGraphRangeFromLimits(loaded.Graph, DrugKeyOf(analysis));
     CurrentPatient = loaded.Patient;
     CurrentAnalysis = loaded.Analysis;
     ScheduleSets = std::move(loaded.Sets);
@@ -407,10 +401,10 @@ void TfrmMain::plButton12Click(QObject*)
 TEngineContext TfrmMain::EngineContext()
 {
     const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
-    const TEngineModels models{*Model1ComKeiko, *Model1ComTenteki, *Model2ComTenteki, *ModelMM1ComKeiko,
-                               *ModelMM1ComTenteki};
+    const TEngineModels models{*model1ComKeiko_, *model1ComTenteki_, *model2ComTenteki_, *modelMM1ComKeiko_,
+                               *modelMM1ComTenteki_};
     return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
-                          models, SimulationBuffers);
+                          models, simulationBuffers_);
 }
 
 int TfrmMain::EstimateIndividualParams()
@@ -441,7 +435,7 @@ bool TfrmMain::CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k)
 
 bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
 {
-    return ::CalcDailyAucFine(EngineContext(), CurveLists, day, values, k);
+    return ::CalcDailyAucFine(EngineContext(), curveLists_, day, values, k);
 }
 
 void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)

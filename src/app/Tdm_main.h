@@ -13,7 +13,6 @@
 #include "U2comtentekign.h"
 #include "Umm1comkeikogn.h"
 #include "Umm1comtentekign.h"
-#include "GraphState.h"
 #include "MainWindowHub.h"
 #include "Workflow.h"
 
@@ -53,6 +52,11 @@ public:
     // Shows the pages from a step on, as far as the case reaches.
     void ShowCaseFrom(int step) override;
     TGraphState& Graph() override { return graph_; }
+    const TCurveLists& CurveLists() const override { return curveLists_; }
+    const QStringList& CompartmentLines() const override { return compartmentLines_; }
+    // The records, the schedule sets, the graph's days and the window's model
+    // objects and buffers.
+    TEngineContext EngineContext() override;
     const TMainHeader& Header() const override { return header_; }
 
     // Fills the drug categories when the window first shows.
@@ -80,7 +84,6 @@ public:
 
     // The engine on the case on screen: thin calls that pass the window's
     // state (records, schedule sets, graph days, model objects) in.
-    TEngineContext EngineContext();
     int EstimateIndividualParams();
     double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
     void SelectSimulationParams(double* central, double* second, int flag);
@@ -105,24 +108,6 @@ public:
     TSchedulePage* TabSheet2;
     TResultPage* TabSheet4;
 
-    // The graph's drawing surfaces, 800 x 450 with 32 bits per pixel.
-    QImage GraphBaseBitmap;
-    QImage GraphLayerBitmap;
-    QImage GraphWorkBitmap;
-    // One object of each model, kept for the whole run.
-    std::unique_ptr<T1ComKeikoGN> Model1ComKeiko;
-    std::unique_ptr<T1ComTentekiGN> Model1ComTenteki;
-    std::unique_ptr<T2ComTentekiGN> Model2ComTenteki;
-    std::unique_ptr<TMM1ComKeikoGN> ModelMM1ComKeiko;
-    std::unique_ptr<TMM1ComTentekiGN> ModelMM1ComTenteki;
-    // The graph's two-minute curves: 0 the population curve, 1 + i set i.
-    TCurveLists CurveLists;
-    // Scratch arrays of the simulation, reused from call to call.
-    TSimulationBuffers SimulationBuffers;
-    // Past analyses offered on the drug page; the lines of the export.
-    std::vector<TAnalysisRecord> PastAnalyses;
-    QStringList CsvLines;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -138,6 +123,23 @@ private:
     TGraphState graph_;
     TMainHeader header_;
     bool shownOnce_ = false;
+
+    // The graph's drawing surfaces, 800 x 450 with 32 bits per pixel.
+    QImage graphBaseBitmap_;
+    QImage graphLayerBitmap_;
+    QImage graphWorkBitmap_;
+    // One object of each model, kept for the whole run.
+    std::unique_ptr<T1ComKeikoGN> model1ComKeiko_;
+    std::unique_ptr<T1ComTentekiGN> model1ComTenteki_;
+    std::unique_ptr<T2ComTentekiGN> model2ComTenteki_;
+    std::unique_ptr<TMM1ComKeikoGN> modelMM1ComKeiko_;
+    std::unique_ptr<TMM1ComTentekiGN> modelMM1ComTenteki_;
+    // The graph's two-minute curves (0 the population curve, 1 + i set i) and
+    // the compartment listing built from them.
+    TCurveLists curveLists_;
+    QStringList compartmentLines_;
+    // Scratch arrays of the simulation, reused from call to call.
+    TSimulationBuffers simulationBuffers_;
 };
 
 extern TfrmMain* frmMain;

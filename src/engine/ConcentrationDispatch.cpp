@@ -112,7 +112,7 @@ bool IsOral(CurveModelKind kind)
 std::optional<TCurveModel> CurveModelOf(const TEngineContext& c, int flag, const TParamBlock& b)
 {
     const double bw = c.BodyWeight();
-    switch (SimulationRouteOf(c.Analysis)) {
+    switch (SimulationRouteOf(DrugKeyOf(c.Analysis))) {
     case SimulationRoute::OralA: {
         const OralArgs a = ArgsOralA(c, b);
         return OneCompOralCurve(bw, a.v, a.ka, a.ke, a.f);
@@ -317,7 +317,7 @@ double SimSetupMMInfusion(const TEngineContext& c, int t, double* second, double
 double ConcentrationAt(const TEngineContext& c, int t, double* second, double* central, int* passed, int flag,
                        const TParamBlock& block)
 {
-    switch (SimulationRouteOf(c.Analysis)) {
+    switch (SimulationRouteOf(DrugKeyOf(c.Analysis))) {
     case SimulationRoute::OralB:
         return SimSetup1CompOralB(c, t, second, central, passed, block);
     case SimulationRoute::InfusionA:
@@ -345,20 +345,19 @@ double ConcentrationAt(const TEngineContext& c, int t, double* second, double* c
 void SelectSimulationParams(const TEngineContext& c, double* central, double* second, int flag)
 {
     const TAnalysisRecord& a = c.Analysis;
-    const TInitialAmountRule rule = InitialAmountRuleOf(a);
+    const TDrugKey key = DrugKeyOf(a);
+    const TInitialAmountRule rule = InitialAmountRuleOf(key);
     if (rule.Volume == InitialVolume::None) {
-        const bool vancomycin = a.kubun_id == 5 && a.yakuzainame_id == 1 && a.yakuhinname_id == 1;
-        if (vancomycin && second)
+        // Vancomycin with a model choice of neither kind still starts its
+        // peripheral compartment empty.
+        if (drugs::Vancomycin.Product(1).Matches(key) && second)
             *second = 0.0;
         return;
     }
     const TParamBlock& block = flag == 0 ? a.bosyudan : a.kaiseki;
     const double v = rule.Volume == InitialVolume::Vd ? block.vd : block.v1;
     // The initial concentration in the engine's unit, as the fit takes it.
-    const ConcentrationUnit unit = IsLithium(a)        ? ConcentrationUnit::LithiumMEqPerL
-                                   : IsMethotrexate(a) ? ConcentrationUnit::MethotrexateMicromolar
-                                                       : ConcentrationUnit::Engine;
-    double amount = ToEngineConcentration(a.init_value, unit) * v;
+    double amount = ToEngineConcentration(a.init_value, SamplingUnitOf(key)) * v;
     if (rule.Weight == WeightFactor::TimesBodyWeight)
         amount = amount * c.BodyWeight();
     if (central)

@@ -1,104 +1,133 @@
 #include "DispatchKeys.h"
 
-#include <span>
-
 namespace {
 
-// One row: category, drug, a range of products, and for the one product with
-// two models the model it needs (0: any).
-struct KeyRange {
-    int kubun;
-    int drug;
-    int firstProduct;
-    int lastProduct;
-    int algo;
-};
-
-bool Matches(const KeyRange& row, const TAnalysisRecord& a)
-{
-    return a.kubun_id == row.kubun && a.yakuzainame_id == row.drug && a.yakuhinname_id >= row.firstProduct &&
-           a.yakuhinname_id <= row.lastProduct && (row.algo == 0 || a.analysis_algo == row.algo);
-}
-
-template <class Route>
-struct Row {
-    KeyRange key;
-    Route route;
-};
-
-template <class Route>
-Route FirstMatch(std::span<const Row<Route>> table, const TAnalysisRecord& analysis, Route none)
-{
-    for (const Row<Route>& row : table) {
-        if (Matches(row.key, analysis))
-            return row.route;
-    }
-    return none;
-}
+using namespace drugs;
 
 using E = EstimationRoute;
-const Row<E> EstimationTable[] = {
-    {{1, 1, 1, 3, 0}, E::OralClAbs},     {{3, 7, 1, 1, 0}, E::OralClAbs},     {{3, 8, 1, 1, 0}, E::OralClAbs},
-    {{1, 1, 4, 4, 0}, E::InfusionClAbs}, {{2, 1, 1, 3, 0}, E::OralCl},        {{3, 2, 1, 5, 0}, E::OralCl},
-    {{3, 6, 1, 2, 0}, E::OralCl},        {{7, 1, 1, 1, 0}, E::OralCl},        {{2, 1, 4, 4, 0}, E::OralClF},
-    {{2, 2, 1, 1, 0}, E::InfusionCl},    {{3, 2, 6, 6, 0}, E::InfusionCl},    {{5, 1, 1, 1, 1}, E::InfusionCl},
-    {{3, 1, 1, 1, 0}, E::MMOral},        {{3, 1, 100, 100, 0}, E::MMOral},    {{3, 1, 2, 3, 0}, E::MMInfusion},
-    {{3, 4, 1, 2, 0}, E::OralKe},        {{3, 5, 1, 5, 0}, E::OralKe},        {{6, 1, 1, 1, 0}, E::OralKe},
-    {{4, 1, 1, 1, 0}, E::TwoCompCl},     {{5, 1, 1, 1, 2}, E::TwoCompCl},     {{5, 2, 1, 1, 0}, E::TwoCompCl},
-    {{8, 1, 1, 1, 0}, E::TwoCompCl},     {{9, 1, 1, 1, 0}, E::TwoCompKe},
+constexpr TDrugRule<E> EstimationTable[] = {
+    {Digoxin.Products(1, 3), E::OralClAbs},         // digoxin powder, tablets, elixir
+    {Levetiracetam.Product(1), E::OralClAbs},       // levetiracetam
+    {Lamotrigine.Product(1), E::OralClAbs},         // lamotrigine
+    {Digoxin.Product(4), E::InfusionClAbs},         // digoxin injection
+    {Theophylline.Products(1, 3), E::OralCl},       // theophylline tablets, dry syrup, zero-order tablets
+    {Phenobarbital.Products(1, 5), E::OralCl},      // phenobarbital oral and intramuscular
+    {Zonisamide.Products(1, 2), E::OralCl},         // zonisamide
+    {Pilsicainide.Product(1), E::OralCl},           // pilsicainide
+    {Theophylline.Product(4), E::OralClF},          // theophylline sustained-release tablets
+    {Aminophylline.Product(1), E::InfusionCl},      // aminophylline injection
+    {Phenobarbital.Product(6), E::InfusionCl},      // phenobarbital intravenous
+    {Vancomycin.Product(1).Algo(1), E::InfusionCl}, // vancomycin, one compartment
+    {Phenytoin.Product(1), E::MMOral},              // phenytoin powder
+    {Phenytoin.Product(100), E::MMOral},            // phenytoin, oral key 100
+    {Phenytoin.Products(2, 3), E::MMInfusion},      // phenytoin injection, fosphenytoin
+    {Carbamazepine.Products(1, 2), E::OralKe},      // carbamazepine
+    {ValproicAcid.Products(1, 5), E::OralKe},       // valproic acid
+    {Lithium.Product(1), E::OralKe},                // lithium carbonate
+    {Arbekacin.Product(1), E::TwoCompCl},           // arbekacin
+    {Vancomycin.Product(1).Algo(2), E::TwoCompCl},  // vancomycin, two compartments
+    {Teicoplanin.Product(1), E::TwoCompCl},         // teicoplanin
+    {Meropenem.Product(1), E::TwoCompCl},           // meropenem
+    {Methotrexate.Product(1), E::TwoCompKe},        // methotrexate
 };
 
 using S = SimulationRoute;
-const Row<S> SimulationTable[] = {
-    {{1, 1, 1, 3, 0}, S::OralB},       {{3, 7, 1, 1, 0}, S::OralB},         {{3, 8, 1, 1, 0}, S::OralB},
-    {{1, 1, 4, 4, 0}, S::InfusionA},   {{2, 1, 1, 4, 0}, S::OralA},         {{3, 2, 1, 5, 0}, S::OralA},
-    {{3, 4, 1, 2, 0}, S::OralA},       {{3, 5, 1, 5, 0}, S::OralA},         {{3, 6, 1, 2, 0}, S::OralA},
-    {{7, 1, 1, 1, 0}, S::OralA},       {{6, 1, 1, 1, 0}, S::OralC},         {{2, 2, 1, 1, 0}, S::InfusionB},
-    {{3, 2, 6, 6, 0}, S::InfusionB},   {{5, 1, 1, 1, 1}, S::InfusionB},     {{3, 1, 1, 1, 0}, S::MMOral},
-    {{3, 1, 100, 100, 0}, S::MMOral},  {{3, 1, 2, 3, 0}, S::MMInfusion},    {{4, 1, 1, 1, 0}, S::TwoComp},
-    {{5, 1, 1, 1, 2}, S::TwoComp},     {{5, 2, 1, 1, 0}, S::TwoComp},       {{8, 1, 1, 1, 0}, S::TwoComp},
-    {{9, 1, 1, 1, 0}, S::TwoCompB},
+constexpr TDrugRule<S> SimulationTable[] = {
+    {Digoxin.Products(1, 3), S::OralB},             // digoxin powder, tablets, elixir
+    {Levetiracetam.Product(1), S::OralB},           // levetiracetam
+    {Lamotrigine.Product(1), S::OralB},             // lamotrigine
+    {Digoxin.Product(4), S::InfusionA},             // digoxin injection
+    {Theophylline.Products(1, 4), S::OralA},        // theophylline
+    {Phenobarbital.Products(1, 5), S::OralA},       // phenobarbital oral and intramuscular
+    {Carbamazepine.Products(1, 2), S::OralA},       // carbamazepine
+    {ValproicAcid.Products(1, 5), S::OralA},        // valproic acid
+    {Zonisamide.Products(1, 2), S::OralA},          // zonisamide
+    {Pilsicainide.Product(1), S::OralA},            // pilsicainide
+    {Lithium.Product(1), S::OralC},                 // lithium carbonate, in mEq/L
+    {Aminophylline.Product(1), S::InfusionB},       // aminophylline injection
+    {Phenobarbital.Product(6), S::InfusionB},       // phenobarbital intravenous
+    {Vancomycin.Product(1).Algo(1), S::InfusionB},  // vancomycin, one compartment
+    {Phenytoin.Product(1), S::MMOral},              // phenytoin powder
+    {Phenytoin.Product(100), S::MMOral},            // phenytoin, oral key 100
+    {Phenytoin.Products(2, 3), S::MMInfusion},      // phenytoin injection, fosphenytoin
+    {Arbekacin.Product(1), S::TwoComp},             // arbekacin
+    {Vancomycin.Product(1).Algo(2), S::TwoComp},    // vancomycin, two compartments
+    {Teicoplanin.Product(1), S::TwoComp},           // teicoplanin
+    {Meropenem.Product(1), S::TwoComp},             // meropenem
+    {Methotrexate.Product(1), S::TwoCompB},         // methotrexate, in μM
 };
 
 constexpr TInitialAmountRule VdAbsolute{InitialVolume::Vd, WeightFactor::Without};
 constexpr TInitialAmountRule VdPerKg{InitialVolume::Vd, WeightFactor::TimesBodyWeight};
 constexpr TInitialAmountRule V1Absolute{InitialVolume::V1, WeightFactor::Without};
 constexpr TInitialAmountRule V1PerKg{InitialVolume::V1, WeightFactor::TimesBodyWeight};
-constexpr TInitialAmountRule NoRule{};
 
-const Row<TInitialAmountRule> InitialAmountTable[] = {
-    {{1, 1, 1, 4, 0}, VdAbsolute}, {{3, 7, 1, 1, 0}, VdAbsolute},   {{3, 8, 1, 1, 0}, VdAbsolute},
-    {{2, 1, 1, 4, 0}, VdPerKg},    {{2, 2, 1, 1, 0}, VdPerKg},      {{3, 1, 1, 3, 0}, VdPerKg},
-    {{3, 1, 100, 100, 0}, VdPerKg}, {{3, 2, 1, 6, 0}, VdPerKg},     {{3, 4, 1, 2, 0}, VdPerKg},
-    {{3, 5, 1, 5, 0}, VdPerKg},    {{3, 6, 1, 2, 0}, VdPerKg},      {{5, 1, 1, 1, 1}, VdPerKg},
-    {{6, 1, 1, 1, 0}, VdPerKg},    {{7, 1, 1, 1, 0}, VdPerKg},      {{4, 1, 1, 1, 0}, V1Absolute},
-    {{5, 1, 1, 1, 2}, V1Absolute}, {{5, 2, 1, 1, 0}, V1Absolute},   {{8, 1, 1, 1, 0}, V1Absolute},
-    {{9, 1, 1, 1, 0}, V1PerKg},
+constexpr TDrugRule<TInitialAmountRule> InitialAmountTable[] = {
+    {Digoxin.Products(1, 4), VdAbsolute},           // digoxin
+    {Levetiracetam.Product(1), VdAbsolute},         // levetiracetam
+    {Lamotrigine.Product(1), VdAbsolute},           // lamotrigine
+    {Theophylline.Products(1, 4), VdPerKg},         // theophylline
+    {Aminophylline.Product(1), VdPerKg},            // aminophylline
+    {Phenytoin.Products(1, 3), VdPerKg},            // phenytoin, fosphenytoin
+    {Phenytoin.Product(100), VdPerKg},              // phenytoin, oral key 100
+    {Phenobarbital.Products(1, 6), VdPerKg},        // phenobarbital
+    {Carbamazepine.Products(1, 2), VdPerKg},        // carbamazepine
+    {ValproicAcid.Products(1, 5), VdPerKg},         // valproic acid
+    {Zonisamide.Products(1, 2), VdPerKg},           // zonisamide
+    {Vancomycin.Product(1).Algo(1), VdPerKg},       // vancomycin, one compartment
+    {Lithium.Product(1), VdPerKg},                  // lithium carbonate
+    {Pilsicainide.Product(1), VdPerKg},             // pilsicainide
+    {Arbekacin.Product(1), V1Absolute},             // arbekacin
+    {Vancomycin.Product(1).Algo(2), V1Absolute},    // vancomycin, two compartments
+    {Teicoplanin.Product(1), V1Absolute},           // teicoplanin
+    {Meropenem.Product(1), V1Absolute},             // meropenem
+    {Methotrexate.Product(1), V1PerKg},             // methotrexate
+};
+
+using U = ConcentrationUnit;
+constexpr TDrugRule<U> SamplingUnitTable[] = {
+    {Lithium, U::LithiumMEqPerL},                   // lithium carbonate, measured in mEq/L
+    {Methotrexate, U::MethotrexateMicromolar},      // methotrexate, measured in μM
 };
 
 } // namespace
 
-EstimationRoute EstimationRouteOf(const TAnalysisRecord& analysis)
+EstimationRoute EstimationRouteOf(const TDrugKey& key)
 {
-    return FirstMatch<E>(EstimationTable, analysis, E::None);
+    return FirstMatch(EstimationTable, key, E::None);
 }
 
-SimulationRoute SimulationRouteOf(const TAnalysisRecord& analysis)
+SimulationRoute SimulationRouteOf(const TDrugKey& key)
 {
-    return FirstMatch<S>(SimulationTable, analysis, S::None);
+    return FirstMatch(SimulationTable, key, S::None);
 }
 
-TInitialAmountRule InitialAmountRuleOf(const TAnalysisRecord& analysis)
+TInitialAmountRule InitialAmountRuleOf(const TDrugKey& key)
 {
-    return FirstMatch<TInitialAmountRule>(InitialAmountTable, analysis, NoRule);
+    return FirstMatch(InitialAmountTable, key, TInitialAmountRule{});
 }
 
-bool IsLithium(const TAnalysisRecord& analysis)
+ConcentrationUnit SamplingUnitOf(const TDrugKey& key)
 {
-    return analysis.kubun_id == 6 && analysis.yakuzainame_id == 1;
+    return FirstMatch(SamplingUnitTable, key, U::Engine);
 }
 
-bool IsMethotrexate(const TAnalysisRecord& analysis)
+std::span<const TDrugRule<EstimationRoute>> EstimationRouteRules()
 {
-    return analysis.kubun_id == 9 && analysis.yakuzainame_id == 1;
+    return EstimationTable;
+}
+
+std::span<const TDrugRule<SimulationRoute>> SimulationRouteRules()
+{
+    return SimulationTable;
+}
+
+std::span<const TDrugRule<TInitialAmountRule>> InitialAmountRuleRules()
+{
+    return InitialAmountTable;
+}
+
+std::span<const TDrugRule<ConcentrationUnit>> SamplingUnitRules()
+{
+    return SamplingUnitTable;
 }

@@ -3,7 +3,10 @@
 // which prior set-up, which simulation set-up and which initial amount each
 // product gets. A table is searched in order and the first matching row wins;
 // a key without a row gets nothing.
-#include "Ustruct.h"
+#include "ConcentrationUnits.h"
+#include "DrugKey.h"
+
+#include <span>
 
 enum class EstimationRoute {
     None,
@@ -41,11 +44,16 @@ struct TInitialAmountRule {
     WeightFactor Weight = WeightFactor::Without;
 };
 
-EstimationRoute EstimationRouteOf(const TAnalysisRecord& analysis);
-SimulationRoute SimulationRouteOf(const TAnalysisRecord& analysis);
-TInitialAmountRule InitialAmountRuleOf(const TAnalysisRecord& analysis);
+EstimationRoute EstimationRouteOf(const TDrugKey& key);
+SimulationRoute SimulationRouteOf(const TDrugKey& key);
+TInitialAmountRule InitialAmountRuleOf(const TDrugKey& key);
 
-// Lithium (every product of 6/1) is measured in mEq/L and methotrexate (every
-// product of 9/1) in μM; the engine works in mass per volume.
-bool IsLithium(const TAnalysisRecord& analysis);
-bool IsMethotrexate(const TAnalysisRecord& analysis);
+// The unit the samplings and the initial concentration are entered in: mEq/L
+// for lithium, μM for methotrexate, else the engine's own.
+ConcentrationUnit SamplingUnitOf(const TDrugKey& key);
+
+// The tables themselves, for checks over every row.
+std::span<const TDrugRule<EstimationRoute>> EstimationRouteRules();
+std::span<const TDrugRule<SimulationRoute>> SimulationRouteRules();
+std::span<const TDrugRule<TInitialAmountRule>> InitialAmountRuleRules();
+std::span<const TDrugRule<ConcentrationUnit>> SamplingUnitRules();

@@ -116,9 +116,8 @@ double Cv(double percent)
 int RunFit1CompOral(const TEngineContext& c, std::span<double, 3> theta, std::span<const double, 3> omega,
                     double& ss)
 {
-    const ConcentrationUnit unit = IsLithium(c.Analysis) ? ConcentrationUnit::LithiumMEqPerL : ConcentrationUnit::Engine;
     return RunFit(c, c.Models.Model1ComKeiko, theta, omega, ss,
-                  {EmptySampling::SkipFit, unit, c.Analysis.bosyudan.f});
+                  {EmptySampling::SkipFit, SamplingUnitOf(DrugKeyOf(c.Analysis)), c.Analysis.bosyudan.f});
 }
 
 int RunFit1CompInfusion(const TEngineContext& c, std::span<double, 2> theta, std::span<const double, 2> omega,
@@ -341,7 +340,7 @@ int EstimateIndividualParams(const TEngineContext& context)
 {
     // The estimation always uses the patient's real schedule.
     const TEngineContext c = context.OnSet(0);
-    switch (EstimationRouteOf(c.Analysis)) {
+    switch (EstimationRouteOf(DrugKeyOf(c.Analysis))) {
     case EstimationRoute::OralClAbs:
         return SetupFitOralClAbs(c);
     case EstimationRoute::InfusionClAbs:

@@ -1,6 +1,7 @@
 // Offscreen renders of painted buttons and a panel button, checked pixel by pixel.
 #include "ButtonGradient.h"
 #include "ButtonTestSupport.h"
+#include "Fonts.h"
 #include "PanelButton.h"
 #include "plButton.h"
 
@@ -93,7 +94,7 @@ TEST(ButtonRender, RoundStyleIsClippedToItsRegionAndFramed)
 TEST(ButtonRender, CaptionIsCentredAndMovedByAPress)
 {
     TplButton b;
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font = vcl::ProgramFont();
     font.setPixelSize(16);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias); // exact ink colours

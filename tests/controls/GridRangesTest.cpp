@@ -1,4 +1,5 @@
 // The setter rules of a range and the first-match lookup of the collection.
+#include "Fonts.h"
 #include "GridRanges.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ public:
     int ColCount() const override { return 4; }
     int RowCount() const override { return 3; }
     vcl::TColor Color() const override { return vcl::clInfoBk; }
-    QFont RangeFont() const override { return QFont(QStringLiteral("IPAPGothic"), 12); }
+    QFont RangeFont() const override { return vcl::ProgramFont(12); }
     vcl::TColor FontColor() const override { return vcl::clNavy; }
     void RangeChanged(TRange* item) override { item ? ++itemChanges : ++collectionChanges; }
 

@@ -1,6 +1,8 @@
 // The estimation dispatch: keys, unit conversions, sampling selection, the
 // set of dose events used, refusals and what is written back.
 #include "DispatchCase.h"
+#include "DispatchKeys.h"
+#include "DrugKeyUniverse.h"
 #include "EstimationDispatch.h"
 
 #include <gtest/gtest.h>
@@ -379,4 +381,12 @@ TEST(EstimateIndividualParams, EachSetupWritesItsOwnEstimates)
                 EXPECT_DOUBLE_EQ(est[i], pop[i]) << TParamBlock::Name(i);
         }
     }
+}
+
+TEST(DispatchKeys, EveryRowOfTheKeyTablesIsReachable)
+{
+    EXPECT_EVERY_ROW_REACHABLE(EstimationRouteRules());
+    EXPECT_EVERY_ROW_REACHABLE(SimulationRouteRules());
+    EXPECT_EVERY_ROW_REACHABLE(InitialAmountRuleRules());
+    EXPECT_EVERY_ROW_REACHABLE(SamplingUnitRules());
 }

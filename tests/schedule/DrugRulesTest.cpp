@@ -1,4 +1,5 @@
 #include "DoseEventRules.h"
+#include "DrugKeyUniverse.h"
 #include "SaltFactors.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,14 @@ TEST(DoseEventRules, InfusionKeys)
     for (const TDrugKey drug : {TDrugKey{1, 1, 4}, TDrugKey{2, 2, 1}, TDrugKey{3, 1, 2}, TDrugKey{3, 1, 3},
                                 TDrugKey{3, 2, 6}, TDrugKey{4, 1, 1}, TDrugKey{5, 1, 1}, TDrugKey{5, 2, 1},
                                 TDrugKey{8, 1, 1}, TDrugKey{9, 1, 3}})
-        EXPECT_TRUE(IsInfusionKey(drug)) << drug.kubun << "/" << drug.yakuzai << "/" << drug.yakuhin;
+        EXPECT_EQ(AdministrationOf(drug), Administration::Infusion) << drug.kubun << "/" << drug.yakuzai << "/" << drug.yakuhin;
     for (const TDrugKey drug : {TDrugKey{1, 1, 3}, TDrugKey{3, 1, 1}, TDrugKey{5, 1, 2}, TDrugKey{9, 2, 1}})
-        EXPECT_FALSE(IsInfusionKey(drug)) << drug.kubun << "/" << drug.yakuzai << "/" << drug.yakuhin;
+        EXPECT_EQ(AdministrationOf(drug), Administration::Single) << drug.kubun << "/" << drug.yakuzai << "/" << drug.yakuhin;
+}
+
+TEST(DrugRules, EveryRowOfTheScheduleTablesIsReachable)
+{
+    EXPECT_EVERY_ROW_REACHABLE(SaltFactorRules());
+    EXPECT_EVERY_ROW_REACHABLE(EventAmountFactorRules());
+    EXPECT_EVERY_ROW_REACHABLE(AdministrationRules());
 }

@@ -1,0 +1,23 @@
+#pragma once
+// The result page of the main window ("解析結果"): the concentration graph,
+// the changed regimens and the result dialogs.
+#include <QWidget>
+
+class TMainWindowHub;
+class TplButton;
+
+class TResultPage : public QWidget {
+    Q_OBJECT
+
+public:
+    TResultPage(TMainWindowHub& hub, QWidget* parent = nullptr);
+
+    // Shows the results of the current case and moves the workflow to them.
+    void ShowResults();
+
+    TplButton* plButton12;     // "印字"; the main window attaches the print command
+    TplButton* plButton42;     // the export button panel, shown when exporting is set up
+
+private:
+    TMainWindowHub& hub_;
+};
