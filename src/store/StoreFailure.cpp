@@ -60,8 +60,7 @@ QString StoreFailureText(const TStoreFailure& failure)
                     .arg(file);
         break;
     case StoreFailureKind::SettingsNotWritten:
-        first = QStringLiteral("設定ファイル %1 に書き込めません。ファイルとフォルダの書き込み禁止を解除してください。")
-                    .arg(file);
+        first = QStringLiteral("設定ファイルに書き込めません。ファイルとフォルダの書き込み禁止を解除してください。");
         break;
     case StoreFailureKind::Failed:
         first = QStringLiteral("データベースの読み書きに失敗しました。もう一度実行してください。");

@@ -20,7 +20,7 @@ enum class StoreFailureKind {
 struct TStoreFailure {
     StoreFailureKind Kind = StoreFailureKind::None;
     QString Reason;      // "Database1: file is not a database": component and driver text
-    QString FileName;    // the file concerned, in native separators
+    QString FileName;    // the database file, in native separators (the reason names a settings file)
 };
 
 // The kind of a failure SQLite reported through the driver.

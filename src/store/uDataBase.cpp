@@ -1,7 +1,6 @@
 // The data module's connection and the statement runner every operation uses.
 #include "uDataBase.h"
 
-#include "AppPaths.h"
 #include "WorkingDatabase.h"
 
 #include <QDir>
@@ -233,6 +232,7 @@ int TDataModule1::WriteRangeLimits(int kubun, int drug, int product, double uppe
     QString reason;
     if (::WriteRangeLimits(kubun, drug, product, upper, lower, &reason))
         return 0;
-    failure_ = {StoreFailureKind::SettingsNotWritten, reason, QDir::toNativeSeparators(vcl::SettingsFilePath())};
+    // The reason names the file.
+    failure_ = {StoreFailureKind::SettingsNotWritten, reason, QString()};
     return -1;
 }
