@@ -239,6 +239,7 @@ private:
     QRect BoxRect(const TGridRect& box) const;
     void UpdateScrollBars();
     void ClampInView(TGridCoord cell);
+    void ScrollCurrentIntoView() { ClampInView(current_); }
     void PlaceEditor();
 
     // Painting.
