@@ -17,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -140,6 +141,15 @@ TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
     EXPECT_TRUE(frmMain->Timer1->isActive());
     EXPECT_TRUE(frmMain->Timer2->isActive());
     EXPECT_FALSE(frmMain->Timer3->isActive());
+}
+
+TEST_F(MainWindowTest, ThePatientNumberHasTheFocusWhenTheWindowFirstShows)
+{
+    StartProgram();
+    frmMain->show();
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->TabSheet1->Edit1);
 }
 
 TEST_F(MainWindowTest, SetWorkflowStepShowsAPageBeyondTheEnabledSteps)
