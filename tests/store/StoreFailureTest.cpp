@@ -83,27 +83,6 @@ TEST(StoreFailure, EveryKindIsAJapaneseLineNamingTheFileAboveTheReason)
     }
 }
 
-// A write-protected file still reads: only the start-up's probe finds it
-// before the first save would fail.
-TEST(StoreFailure, AWriteProtectedFileOpensForReadingAndRefusesTheSave)
-{
-    testing_seams::TempBaseDir base;
-    ASSERT_TRUE(QFile::copy(GeneratedTemplatePath, TemplateDatabasePath()));
-    ASSERT_TRUE(EnsureWorkingDatabase());
-    testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::ReadOnly);
-    {
-        testing_seams::FilePermissionsEnforced enforced;
-        TDataModule1 store;
-        EXPECT_EQ(store.CountPatient(QStringLiteral("x")), 0);
-        TPatientRecord patient;
-        patient.patient_id_t = QStringLiteral("20260101120000");
-        EXPECT_EQ(store.SavePatient(patient), -1);
-        EXPECT_EQ(store.LastFailure().Kind, StoreFailureKind::ReadOnly);
-        EXPECT_EQ(store.LastError(), QStringLiteral("Query1: attempt to write a readonly database"));
-    }
-    testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::Writable);
-}
-
 TEST_F(StoreTest, ALockHeldByAnotherProgramIsWaitedForBrieflyThenReportedAsInUse)
 {
     ASSERT_EQ(store->OpenDatabase(), 0) << store->LastError().toStdString();
