@@ -302,7 +302,7 @@ TEST_F(RangeLimitsTest, AReadOnlyProgramFolderReadsTheFileBesideItUntilTheFirstW
         EXPECT_EQ(lower, 0.3);
 
         TDataModule1 module;
-        ASSERT_EQ(module.WriteRangeLimits(5, 1, 1, 17.5, 7.25), 0) << module.LastError().toStdString();
+        EXPECT_EQ(module.WriteRangeLimits(5, 1, 1, 17.5, 7.25), 0) << module.LastError().toStdString();
         const QString perUser = vcl::SettingsFilePath();
         EXPECT_TRUE(perUser.startsWith(config.path() + QLatin1Char('/'))) << perUser.toStdString();
         EXPECT_EQ(vcl::SettingsFileForWriting(), perUser);
