@@ -252,7 +252,8 @@ TEST_F(PatientPageWalk, ARefusedSaveLeavesTheCaseTheRecordAndTheStep)
     ASSERT_EQ(boxes.count(), 2);   // the question, then the failure
     EXPECT_EQ(boxes.last().caption, QStringLiteral("患者情報入力エラー"));
     EXPECT_EQ(boxes.last().flags, vcl::MB_OK | vcl::MB_ICONEXCLAMATION);
-    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("disk I/O error"))) << boxes.last().text.toStdString();
+    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("データベース"))) << boxes.last().text.toStdString();
+    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("disk I/O error")));
     EXPECT_EQ(CurrentPatient.patient_name, QStringLiteral("山田太郎"));
     EXPECT_EQ(CurrentAnalysis.patient_id, OtherKey);
     EXPECT_EQ(frmMain->HighestStep(), 1);

@@ -668,7 +668,7 @@ void TPatientPage::ShowRefusedField(PatientField field, const TTypedNumbers& typ
 
 std::optional<TPatientRecord> TPatientPage::StorePatientFromForm()
 {
-    const auto showStoreFailure = [] { vcl::ShowError(DataModule1->LastError(), patientpage::ErrorCaption); };
+    const auto showStoreFailure = [] { vcl::ShowError(DataModule1->LastFailureText(), patientpage::ErrorCaption); };
     QString key = CurrentPatient.patient_id_t;
     if (key.isEmpty()) {
         const auto fresh = UnusedPatientKey(vcl::Now(), [](const QString& candidate) {
