@@ -218,6 +218,7 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -391,11 +392,6 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet2->SetupSchedulePage();
     TabSheet2->UpdateCalendarPeriod();
     TabSheet4->ShowResults();
-}
-
-void TfrmMain::plButton12Click(QObject*)
-{
-    // The print command comes with the report.
 }
 
 TEngineContext TfrmMain::EngineContext()

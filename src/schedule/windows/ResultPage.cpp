@@ -8,6 +8,7 @@ TResultPage::TResultPage(TMainWindowHub& hub, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
     plButton12 = AddButton(this, QStringLiteral("plButton12"), QStringLiteral("印字"), 840, 550, 120, 40);
+    plButton13 = AddButton(this, QStringLiteral("plButton13"), QStringLiteral("動態係数"), 8, 550, 120, 40);
     // The export panel; its buttons come with the export.
     plButton42 = AddButton(this, QStringLiteral("plButton42"), QString(), 700, 500, 260, 40);
     plButton42->hide();

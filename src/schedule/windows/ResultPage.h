@@ -16,6 +16,7 @@ public:
     void ShowResults();
 
     TplButton* plButton12;     // "印字"; the main window attaches the print command
+    TplButton* plButton13;     // "動態係数"; the main window opens the parameter display
     TplButton* plButton42;     // the export button panel, shown when exporting is set up
 
 private:
