@@ -220,6 +220,7 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
+    TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)

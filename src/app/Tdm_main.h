@@ -32,6 +32,7 @@ class TPatientPage;
 class TResultPage;
 class TSchedulePage;
 class TplButton;
+struct TCsvInput;
 struct TGraphLayers;
 struct TLoadedCase;
 struct TReportDisplayOptions;
@@ -88,6 +89,10 @@ public:
     TReportInput ReportInput();
     TReportDisplayOptions ReportDisplayOptions() const;
     TGraphLayers ReportGraphLayers() const;
+    // "CSV出力": the comma-separated export of the analysis.
+    void plButton44Click(QObject* Sender);
+    // What the export is made of: the case with set 0's schedule.
+    TCsvInput CsvInput() const;
 
     // Loads a stored case and shows it on every page, as the case search's OK
     // does; false, with the reason shown, when it could not be read (the case

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "ReportLayout.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -150,9 +151,10 @@ bool TQuickReport1::PrintToPdf(const TReportInput& input, const QString& fileNam
     writer.setPageLayout(ReportPageLayout());
     writer.setTitle(QStringLiteral("解析結果報告書"));
     writer.setCreator(QStringLiteral("Quorvel"));
-    if (!Render(BuildReportContent(input), writer, errorText)) {
-        if (errorText)
-            *errorText = QStringLiteral("%1\n%2").arg(*errorText, QFileInfo(fileName).absoluteFilePath());
+    QString reason;
+    if (!Render(BuildReportContent(input), writer, &reason)) {
+        Fail(errorText, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()),
+                                                      reason));
         return false;
     }
     return true;
@@ -170,5 +172,10 @@ bool TQuickReport1::PrintToPrinter(const TReportInput& input, const QString& pri
     printer.setCopyCount(1);
     printer.setDuplex(QPrinter::DuplexNone);
     printer.setDocName(QStringLiteral("解析結果報告書"));
-    return Render(BuildReportContent(input), printer, errorText);
+    QString reason;
+    if (!Render(BuildReportContent(input), printer, &reason)) {
+        Fail(errorText, QStringLiteral("%1: %2").arg(printerName, reason));
+        return false;
+    }
+    return true;
 }
