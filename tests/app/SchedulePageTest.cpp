@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -57,6 +58,14 @@ protected:
         QCoreApplication::processEvents();
         for (QChar ch : text)
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+
+    // Clicks the day of a date picker and types it over, as a user does.
+    void TypeDay(QDateEdit* picker, const QString& day)
+    {
+        QLineEdit* edit = picker->findChild<QLineEdit*>();
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(edit->width() - 12, edit->height() / 2));
+        QTest::keyClicks(edit, day);
     }
 
     void Click(QWidget* widget)
@@ -126,7 +135,8 @@ TEST_F(SchedulePageTest, VancomycinScheduleAndTwoSamplingsEnteredAsAUserWould)
     EXPECT_EQ(page->TCalender1->SelectedDate(), Date(2026, 12, 1));
     EXPECT_EQ(page->Panel37->text(), QStringLiteral("2026年12月01日"));
     Click(page->RadioButton16);
-    page->DateTimePicker4->setDate(QDate(2026, 12, 7));
+    TypeDay(page->DateTimePicker4, QStringLiteral("07"));
+    EXPECT_EQ(page->DateTimePicker4->date(), QDate(2026, 12, 7));
     EXPECT_EQ(page->TCalender1->Model().Period().End, Date(2026, 12, 7));
 
     TypeInto(page->StringGridEx25, QStringLiteral("9"));

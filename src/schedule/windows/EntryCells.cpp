@@ -4,11 +4,31 @@
 #include "StringGridEx.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace {
 
 constexpr int CellHeight = 24;
+
+// A click on a part of the date (year, month or day) selects that part, so
+// the digits typed next replace it, as in the date pickers users know. The
+// click lands on the picker's line edit, which moves the current part to the
+// cursor; the selection follows once the press is done.
+class TDatePicker : public QDateEdit {
+public:
+    explicit TDatePicker(QWidget* parent) : QDateEdit(parent) { lineEdit()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText())
+            setSelectedSection(currentSection());
+        return QDateEdit::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -48,7 +68,7 @@ std::optional<double> NumberCellValue(const TStringGridEx* cell)
 
 QDateEdit* AddDatePicker(QWidget* parent, const QString& name, int left, int top)
 {
-    auto* picker = new QDateEdit(parent);
+    auto* picker = new TDatePicker(parent);
     picker->setObjectName(name);
     picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setCalendarPopup(true);

@@ -87,7 +87,7 @@ void DrawListCell(TStringGridEx* grid, int ACol, int ARow, const QRect& Rect, TG
 {
     QPainter& canvas = *grid->Canvas();
     const bool header = State.testFlag(gdFixed);
-    const bool selected = !header && State.testFlag(gdSelected);
+    const bool selected = !header && State.testFlag(gdSelected) && !grid->Cells(0, ARow).isEmpty();
     canvas.fillRect(Rect, vcl::ToQColor(header ? vcl::clBtnFace : selected ? vcl::clHighlight : vcl::clWindow));
     canvas.setPen(vcl::ToQColor(selected ? vcl::clHighlightText : vcl::clWindowText));
     const Qt::Alignment across = header || ACol < 2 ? Qt::AlignHCenter : Qt::AlignRight;
@@ -193,35 +193,38 @@ void TSchedulePage::BuildEntryTab()
     RadioButton22 = AddRadio(spacing, QStringLiteral("RadioButton22"), QStringLiteral("連続"), 180, 20, 80);
     RadioButton22->setChecked(true);
 
-    auto* dose = AddGroup(entryTab_, QStringLiteral("④ 処方投与スケジュール"), 6, 194, 320, 238);
+    auto* dose = AddGroup(entryTab_, QStringLiteral("④ 処方投与スケジュール"), 6, 194, 320, 240);
     AddCaption(dose, QStringLiteral("投与時刻"), 12, 26);
-    StringGridEx25 = AddNumberCell(dose, QStringLiteral("StringGridEx25"), 84, 22, 38, 0, 23, QStringLiteral("00"));
-    AddCaption(dose, QStringLiteral("："), 124, 26);
-    StringGridEx26 = AddNumberCell(dose, QStringLiteral("StringGridEx26"), 138, 22, 38, 0, 59, QStringLiteral("00"));
-    formulationLabel_ = AddCaption(dose, QStringLiteral("投与量"), 12, 58);
-    StringGridEx15 = AddNumberCell(dose, QStringLiteral("StringGridEx15"), 84, 54, 76, 0, MaxDose, QStringLiteral("0"));
-    doseUnit_ = AddCaption(dose, QStringLiteral("mg"), 164, 58);
-    moietyLabel_ = AddCaption(dose, QString(), 12, 90);
-    StringGridEx29 = AddNumberCell(dose, QStringLiteral("StringGridEx29"), 84, 86, 76, 0, MaxDose, QStringLiteral("0.0"));
-    moietyUnit_ = AddCaption(dose, QStringLiteral("mg"), 164, 90);
-    infusionLabel_ = AddCaption(dose, QStringLiteral("点滴時間"), 12, 122);
-    StringGridEx16 = AddNumberCell(dose, QStringLiteral("StringGridEx16"), 84, 118, 60, 0, MaxInfusionHours,
+    StringGridEx25 = AddNumberCell(dose, QStringLiteral("StringGridEx25"), 100, 22, 38, 0, 23, QStringLiteral("00"));
+    AddCaption(dose, QStringLiteral("："), 140, 26);
+    StringGridEx26 = AddNumberCell(dose, QStringLiteral("StringGridEx26"), 154, 22, 38, 0, 59, QStringLiteral("00"));
+    formulationLabel_ = AddCaption(dose, QStringLiteral("投与量"), 12, 56);
+    formulationLabel_->setFixedWidth(86);
+    StringGridEx15 = AddNumberCell(dose, QStringLiteral("StringGridEx15"), 100, 52, 76, 0, MaxDose, QStringLiteral("0"));
+    doseUnit_ = AddCaption(dose, QStringLiteral("mg"), 180, 56);
+    moietyLabel_ = AddCaption(dose, QString(), 12, 86);
+    moietyLabel_->setFixedWidth(86);
+    StringGridEx29 = AddNumberCell(dose, QStringLiteral("StringGridEx29"), 100, 82, 76, 0, MaxDose, QStringLiteral("0.0"));
+    moietyUnit_ = AddCaption(dose, QStringLiteral("mg"), 180, 86);
+    infusionLabel_ = AddCaption(dose, QStringLiteral("点滴時間"), 12, 116);
+    StringGridEx16 = AddNumberCell(dose, QStringLiteral("StringGridEx16"), 100, 112, 60, 0, MaxInfusionHours,
                                    QStringLiteral("0.0"));
-    infusionUnit_ = AddCaption(dose, QStringLiteral("hr"), 148, 122);
+    infusionUnit_ = AddCaption(dose, QStringLiteral("hr"), 164, 116);
+    plButton14 = AddButton(dose, QStringLiteral("plButton14"), QStringLiteral("処方入力"), 206, 104, 104, 38);
 
-    amountChoice_ = AddGroup(dose, QStringLiteral("投与量表示"), 192, 16, 120, 72);
-    RadioButton11 = AddRadio(amountChoice_, QStringLiteral("RadioButton11"), QStringLiteral("製剤量"), 8, 18, 108);
-    RadioButton13 = AddRadio(amountChoice_, QStringLiteral("RadioButton13"), QString(), 8, 42, 108);
+    amountChoice_ = AddGroup(dose, QStringLiteral("投与量表示"), 10, 144, 300, 46);
+    RadioButton11 = AddRadio(amountChoice_, QStringLiteral("RadioButton11"), QStringLiteral("製剤量"), 10, 18, 130);
+    RadioButton13 = AddRadio(amountChoice_, QStringLiteral("RadioButton13"), QString(), 150, 18, 146);
     RadioButton11->setChecked(true);
-    plButton14 = AddButton(dose, QStringLiteral("plButton14"), QStringLiteral("処方入力"), 200, 112, 110, 34);
 
+    // The two notes belong to different drugs and share their place.
     Label77 = new QLabel(dose);
     Label77->setObjectName(QStringLiteral("Label77"));
-    Label77->setGeometry(12, 156, 300, 20);
+    Label77->setGeometry(12, 196, 300, 20);
     Label83 = new QLabel(QStringLiteral("※投与量は、原末量(成分量)でなく、製品の投与量をご入力ください。"), dose);
     Label83->setObjectName(QStringLiteral("Label83"));
     Label83->setWordWrap(true);
-    Label83->setGeometry(12, 180, 300, 40);
+    Label83->setGeometry(12, 192, 300, 40);
     Label83->hide();
 
     plButton14->OnClick = [this](QObject* Sender) { plButton14Click(Sender); };
@@ -288,6 +291,7 @@ void TSchedulePage::BuildSamplingTab()
     StringGridEx19 = AddNumberCell(sampling, QStringLiteral("StringGridEx19"), 84, 90, 76, 0, MaxMeasuredValue,
                                    QStringLiteral("0.00"));
     samplingUnit_ = AddCaption(sampling, QStringLiteral("μg/mL"), 164, 94);
+    samplingUnit_->setFixedWidth(60);
 
     plButton40 = AddButton(samplingTab_, QStringLiteral("plButton40"), QStringLiteral("採血追加"), 88, 144, 110, 34);
     plButton41 = AddButton(samplingTab_, QStringLiteral("plButton41"), QStringLiteral("採血削除"), 206, 144, 110, 34);
