@@ -351,6 +351,9 @@ TEST_F(SchedulePageTest, SetupFollowsTheDrug)
     EXPECT_FALSE(page->Label83->isVisible());
     EXPECT_TRUE(page->plButton50->isVisible());
     EXPECT_EQ(page->StringGridEx15->FindRange(0, 0)->FmtStr(), QStringLiteral("0.000"));
+    TypeInto(page->StringGridEx15, QStringLiteral("0"));
+    EXPECT_FALSE(page->plButton14->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     TypeInto(page->StringGridEx15, QStringLiteral("0.125"));
     EXPECT_TRUE(page->plButton14->isEnabled());
     TypeInto(page->StringGridEx25, QStringLiteral("8"));
