@@ -264,18 +264,6 @@ TEST_F(SchedulePageTest, ClearAsksFirstAndCalendarMenuDeletesTheDaysSamplings)
     EXPECT_EQ(page->PageControl4->currentIndex(), 2);
     Click(page->plButton56);
     EXPECT_EQ(ScheduleSets.Samplings.size(), 3u);
-
-    // The menu's other items hand the day to the entry tabs.
-    SelectDay(5);
-    page->TCalender1->N4->trigger();
-    EXPECT_EQ(page->DateTimePicker6->date(), QDate(2026, 12, 5));
-    EXPECT_TRUE(page->RadioButton25->isChecked());
-    EXPECT_EQ(page->PageControl4->currentIndex(), 1);
-    page->TCalender1->N2->trigger();
-    EXPECT_EQ(page->DateTimePicker4->date(), QDate(2026, 12, 5));
-    EXPECT_TRUE(page->RadioButton16->isChecked());
-    EXPECT_EQ(page->TCalender1->Model().Period().End, Date(2026, 12, 5));
-    EXPECT_EQ(page->PageControl4->currentIndex(), 0);
 }
 
 TEST_F(SchedulePageTest, ACutOnThePageAndItsRefusal)

@@ -130,6 +130,9 @@ TEST(PrescriptionEntry, ChecksRunInOrderWithTheirMessages)
     EXPECT_EQ(ScheduleErrorText(TScheduleError::TooManyPrescriptions),
               QStringLiteral("これ以上投与スケジュールを設定できません。"));
     EXPECT_EQ(ScheduleErrorText(TScheduleError::BadInfusionTime), QStringLiteral("点滴時間が不正です。"));
+    EXPECT_EQ(ScheduleErrorText(TScheduleError::CutTooManyPrescriptions),
+              QStringLiteral("1つのスケジュールに登録できる処方は24件までです。"));
+    EXPECT_EQ(ScheduleErrorText(TScheduleError::TooManySamplings), QStringLiteral("これ以上採血情報を設定できません。"));
     EXPECT_EQ(ScheduleErrorCaption, QStringLiteral("投与/採血スケジュールエラー"));
 }
 
@@ -163,7 +166,6 @@ TEST(PrescriptionEntry, AnInfusionThatStartsBeforeTheLastOneEndedIsRefused)
     EXPECT_EQ(AddPrescription(sets, entry, OwnerOf(Vancomycin)), TScheduleError::OverlappingInfusions);
     EXPECT_EQ(sets.CurPrescriptions().size(), 1u);
     EXPECT_EQ(sets.UndoList.size(), 1u);
-    EXPECT_EQ(ScheduleErrorText(TScheduleError::OverlappingInfusions), QStringLiteral("点滴時間が次の投与と重なっています。"));
 
     // An oral drug has no infusions to overlap.
     TScheduleSets oral;
@@ -306,7 +308,6 @@ TEST(DoseRangeCut, RefusalsChangeNothing)
     // "終了日" before the start would make a head and a tail that overlap.
     EXPECT_EQ(DeletePrescriptionPeriod(sets, {d1 + 10, TCutPeriod::EndDate, d1 + 5}, Theophylline),
               TScheduleError::CutEndBeforeStart);
-    EXPECT_EQ(ScheduleErrorText(TScheduleError::CutEndBeforeStart), QStringLiteral("終了日が開始日より前です。"));
     unchanged();
 
     // Thirteen prescriptions each split in two would be 26.
@@ -316,8 +317,6 @@ TEST(DoseRangeCut, RefusalsChangeNothing)
     const std::size_t days = sets.CurScheduleDays().size();
     EXPECT_EQ(DeletePrescriptionPeriod(sets, {d1 + 20, TCutPeriod::StartOnly, 0}, Theophylline),
               TScheduleError::CutTooManyPrescriptions);
-    EXPECT_EQ(ScheduleErrorText(TScheduleError::CutTooManyPrescriptions),
-              QStringLiteral("1つのスケジュールに登録できる処方は24件までです。"));
     EXPECT_EQ(sets.CurPrescriptions().size(), 13u);
     EXPECT_EQ(sets.CurScheduleDays().size(), days);
     EXPECT_TRUE(sets.UndoList.empty());
@@ -342,7 +341,6 @@ TEST(SamplingEntry, ChecksAddsInTimeOrderAndDeletes)
     EXPECT_EQ(AddSampling(sets, {d1, 8, 30, std::nullopt}, OwnerOf(Vancomycin)), TScheduleError::BadSamplingValue);
     EXPECT_EQ(AddSampling(sets, {d1, std::nullopt, 30, 1.0}, OwnerOf(Vancomycin)), TScheduleError::BadSamplingTime);
     EXPECT_TRUE(sets.UndoList.empty());
-    EXPECT_EQ(ScheduleErrorText(TScheduleError::BadSamplingValue), QStringLiteral("測定値が不正です。"));
 
     for (int i = 0; i < MaxSamplings; ++i) {
         entry.Date = d1 + (i % 3);
@@ -350,7 +348,6 @@ TEST(SamplingEntry, ChecksAddsInTimeOrderAndDeletes)
         ASSERT_EQ(AddSampling(sets, entry, OwnerOf(Vancomycin)), TScheduleError::None) << i;
     }
     EXPECT_EQ(AddSampling(sets, entry, OwnerOf(Vancomycin)), TScheduleError::TooManySamplings);
-    EXPECT_EQ(ScheduleErrorText(TScheduleError::TooManySamplings), QStringLiteral("これ以上採血情報を設定できません。"));
     ASSERT_EQ(sets.Samplings.size(), 8u);
     for (std::size_t i = 1; i < sets.Samplings.size(); ++i)
         EXPECT_LT(sets.Samplings[i - 1].saiketu_time, sets.Samplings[i].saiketu_time);
