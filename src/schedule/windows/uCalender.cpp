@@ -204,7 +204,7 @@ void TCalender::ShowMonth()
     DrawGrid1->viewport()->update();
 }
 
-void TCalender::ResetCalendar(bool)
+void TCalender::ResetCalendar()
 {
     model_.ResetCalendar(vcl::Date());
     ShowMonth();

@@ -25,8 +25,8 @@ class TCalender : public QWidget {
 public:
     explicit TCalender(QWidget* parent = nullptr);
 
-    // Today becomes the month shown and the selected day. The argument is not used.
-    void ResetCalendar(bool flag = false);
+    // Today becomes the month shown and the selected day.
+    void ResetCalendar();
     // Rebuilds the day sums from the current schedule set and the sampling
     // marks from the samplings, then repaints.
     void RefreshCalendar();
