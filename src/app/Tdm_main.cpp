@@ -396,6 +396,7 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet1->plButton9->setEnabled(true);
     TabSheet6->SetupDrugPage();
     TabSheet6->plButton11->setEnabled(true);
+    TabSheet2->ShowLoadedSchedule(graph_.GraphFirstDay);
     TabSheet2->SetupSchedulePage();
     TabSheet2->UpdateCalendarPeriod();
     TabSheet4->ShowResults();
