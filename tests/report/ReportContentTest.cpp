@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace report_test;
 
 namespace {
@@ -198,6 +200,12 @@ TEST(ReportContent, BlocksFollowTheTickedSets)
             blocks.push_back(detail.SetIndex);
         EXPECT_EQ(blocks, c.blocks) << "last " << c.last;
         EXPECT_EQ(Text(content.PageFooter, "QRLbPage"), c.total) << "last " << c.last;
+        // The curve copies follow the same rule: a hidden, unticked set 0 still shows its curve.
+        for (const TReportDetail& detail : content.Details) {
+            const std::vector<TGraphLayerRef>& layers = detail.GraphRecipe.Layers;
+            EXPECT_NE(std::find(layers.begin(), layers.end(), TGraphLayerRef{TGraphLayer::Set, detail.SetIndex}),
+                      layers.end());
+        }
     }
 }
 
