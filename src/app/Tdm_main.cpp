@@ -10,6 +10,7 @@
 #include "EstimationDispatch.h"
 #include "GraphPicture.h"
 #include "GraphRange.h"
+#include "HintLine.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
 #include "PatientPage.h"
@@ -22,6 +23,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "uSplash.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
@@ -80,6 +82,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     BuildHeader(client);
     BuildPages(client);
     BuildStepBar(client);
+    // The hint line follows the pointer over the window's controls.
+    new THintLine(this, header_.Panel17);
 
     Timer1 = new QTimer(this);
     Timer2 = new QTimer(this);
@@ -240,6 +244,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 void TfrmMain::FormShow()
 {
     TabSheet6->FillCategoryCombo();
+    // The disclaimer as soon as the window is on the screen: agreeing closes
+    // it, disagreeing closes this window and so ends the program.
+    QTimer::singleShot(0, this, [] {
+        vcl::RunEventHandler([] {
+            if (frmSplash)
+                frmSplash->ShowModal();
+        });
+    });
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

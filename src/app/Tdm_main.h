@@ -63,7 +63,7 @@ public:
     TEngineContext EngineContext() override;
     const TMainHeader& Header() const override { return header_; }
 
-    // Fills the drug categories when the window first shows.
+    // Fills the drug categories when the window first shows, then shows the disclaimer.
     void FormShow();
 
     // Step buttons.

@@ -6,6 +6,7 @@
 #include "MainWindowHub.h"
 #include "MessageBox.h"
 #include "PageWidgets.h"
+#include "PanelButton.h"
 #include "StringGridEx.h"
 #include "Ucommon.h"
 #include "Udifine.h"
@@ -17,6 +18,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +41,8 @@ constexpr int DepartmentBytes = 20;
 constexpr int DoctorBytes = 10;
 constexpr int RemarksBytes = 20;
 
-constexpr int LabelLeft = 40;
+constexpr int LabelLeft = 30;
+constexpr int CaptionWidth = 100;
 constexpr int FieldLeft = 150;
 constexpr int CellHeight = 24;
 
@@ -98,12 +101,21 @@ QRadioButton* AddRadio(QWidget* parent, const QString& name, const QString& capt
     return radio;
 }
 
-// "*" beside the caption of a field the page needs.
-void AddRequiredCaption(QWidget* parent, const QString& text, int top)
+enum class Entry { Required, Optional };
+
+// The caption panel of a field; a field the page needs has a "*" beside it.
+TPanelButton* AddFieldCaption(QWidget* parent, const QString& text, int top, Entry entry,
+                              const QString& name = QString())
 {
-    AddCaption(parent, text, LabelLeft, top);
-    QLabel* mark = AddCaption(parent, QStringLiteral("*"), LabelLeft - 14, top);
-    mark->setStyleSheet(QStringLiteral("color: red;"));
+    auto* caption = new TPanelButton(parent);
+    caption->setObjectName(name);
+    caption->SetCaption(text);
+    caption->setGeometry(LabelLeft, top, CaptionWidth, CellHeight);
+    if (entry == Entry::Required) {
+        QLabel* mark = AddCaption(parent, QStringLiteral("*"), LabelLeft - 14, top + 4);
+        mark->setStyleSheet(QStringLiteral("color: red;"));
+    }
+    return caption;
 }
 
 // The item of a list holding a number; -1 when none does.
@@ -160,18 +172,18 @@ TPatientPage::TPatientPage(TMainWindowHub& hub, QWidget* parent) : QWidget(paren
 
 void TPatientPage::BuildIdentity()
 {
-    AddRequiredCaption(this, QStringLiteral("患者番号"), 28);
+    AddFieldCaption(this, QStringLiteral("患者番号"), 24, Entry::Required);
     Edit1 = AddLineEdit(this, QStringLiteral("Edit1"), FieldLeft, 24, 160);
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     LimitToCp932Bytes(Edit1, NumberBytes);
-    AddRequiredCaption(this, QStringLiteral("氏名"), 68);
+    AddFieldCaption(this, QStringLiteral("氏名"), 64, Entry::Required);
     Edit2 = AddLineEdit(this, QStringLiteral("Edit2"), FieldLeft, 64, 240);
     LimitToCp932Bytes(Edit2, NameBytes);
-    AddCaption(this, QStringLiteral("(カナ)"), LabelLeft, 108);
+    AddFieldCaption(this, QStringLiteral("(カナ)"), 104, Entry::Optional);
     Edit3 = AddLineEdit(this, QStringLiteral("Edit3"), FieldLeft, 104, 240);
     LimitToCp932Bytes(Edit3, NameBytes);
 
-    AddRequiredCaption(this, QStringLiteral("性別"), 148);
+    AddFieldCaption(this, QStringLiteral("性別"), 144, Entry::Required);
     genderGroup_ = new QButtonGroup(this);
     RadioButton1 = AddRadio(this, QStringLiteral("RadioButton1"), QStringLiteral("男性"), FieldLeft, 146, genderGroup_);
     RadioButton2 = AddRadio(this, QStringLiteral("RadioButton2"), QStringLiteral("女性"), FieldLeft + 80, 146,
@@ -181,7 +193,13 @@ void TPatientPage::BuildIdentity()
 
 void TPatientPage::BuildBirthDate()
 {
-    AddRequiredCaption(this, QStringLiteral("生年月日"), 188);
+    // The calendar choice, the date and the age share one box.
+    constexpr int boxTop = 178;
+    AddFieldCaption(this, QStringLiteral("生年月日"), boxTop + 8, Entry::Required);
+    AddFieldCaption(this, QStringLiteral("年齢"), boxTop + 84, Entry::Optional);
+    GroupBox7 = new QGroupBox(this);
+    GroupBox7->setObjectName(QStringLiteral("GroupBox7"));
+    GroupBox7->setGeometry(FieldLeft - 8, boxTop, 362, 116);
     calendarGroup_ = new QButtonGroup(this);
     struct Choice {
         QRadioButton** radio;
@@ -192,55 +210,56 @@ void TPatientPage::BuildBirthDate()
         {&rbAge, u"rbAge", u"年齢"},       {&rbSeireki, u"rbSeireki", u"西暦"}, {&rbMeiji, u"rbMeiji", u"明治"},
         {&rbTaisyou, u"rbTaisyou", u"大正"}, {&rbSyouwa, u"rbSyouwa", u"昭和"}, {&rbHeisei, u"rbHeisei", u"平成"},
     };
-    int left = FieldLeft;
+    int left = 8;
     for (const Choice& choice : choices) {
-        *choice.radio = AddRadio(this, QString::fromUtf16(choice.name), QString::fromUtf16(choice.caption), left, 186,
-                                 calendarGroup_);
-        left += 64;
+        *choice.radio = AddRadio(GroupBox7, QString::fromUtf16(choice.name), QString::fromUtf16(choice.caption), left,
+                                 10, calendarGroup_);
+        left += 58;
     }
 
     const int year = CurrentYear();
-    StringGridEx2 = AddNumberCell(this, QStringLiteral("StringGridEx2"), FieldLeft, 220, 56, 1867, year, year,
+    StringGridEx2 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx2"), 8, 44, 56, 1867, year, year,
                                   QStringLiteral("0"));
-    AddCaption(this, QStringLiteral("年"), FieldLeft + 64, 224);
-    MonthCombo1 = AddNumberList(this, QStringLiteral("MonthCombo1"), MonthCount, FieldLeft + 88, 219);
-    AddCaption(this, QStringLiteral("月"), FieldLeft + 150, 224);
-    DayCombo1 = AddNumberList(this, QStringLiteral("DayCombo1"), DayCount, FieldLeft + 174, 219);
-    AddCaption(this, QStringLiteral("日"), FieldLeft + 236, 224);
+    AddCaption(GroupBox7, QStringLiteral("年"), 72, 48);
+    MonthCombo1 = AddNumberList(GroupBox7, QStringLiteral("MonthCombo1"), MonthCount, 96, 43);
+    AddCaption(GroupBox7, QStringLiteral("月"), 158, 48);
+    DayCombo1 = AddNumberList(GroupBox7, QStringLiteral("DayCombo1"), DayCount, 182, 43);
+    AddCaption(GroupBox7, QStringLiteral("日"), 244, 48);
 
-    AddCaption(this, QStringLiteral("年齢"), LabelLeft, 264);
-    StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), FieldLeft, 260, 56, 0, 140, 35,
+    StringGridEx3 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx3"), 8, 84, 56, 0, 140, 35,
                                   QStringLiteral("0"));
-    AddCaption(this, QStringLiteral("歳"), FieldLeft + 64, 264);
+    AddCaption(GroupBox7, QStringLiteral("歳"), 72, 88);
 }
 
 void TPatientPage::BuildBody()
 {
-    AddRequiredCaption(this, QStringLiteral("身長"), 304);
+    AddFieldCaption(this, QStringLiteral("身長"), 304, Entry::Required);
     StringGridEx5 = AddNumberCell(this, QStringLiteral("StringGridEx5"), FieldLeft, 300, 72, 20, 300, 0,
                                   QStringLiteral("0.0"));
     AddCaption(this, QStringLiteral("cm"), FieldLeft + 80, 304);
-    AddRequiredCaption(this, QStringLiteral("体重"), 344);
+    AddFieldCaption(this, QStringLiteral("体重"), 344, Entry::Required);
     StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, 340, 72, 1, 500, 0,
                                   QStringLiteral("0.0"));
     AddCaption(this, QStringLiteral("kg"), FieldLeft + 80, 344);
 
-    AddCaption(this, QStringLiteral("診療科"), LabelLeft, 388);
+    AddFieldCaption(this, QStringLiteral("診療科"), 384, Entry::Optional);
     Edit9 = AddLineEdit(this, QStringLiteral("Edit9"), FieldLeft, 384, 240);
     LimitToCp932Bytes(Edit9, DepartmentBytes);
-    AddCaption(this, QStringLiteral("医師名"), LabelLeft, 428);
+    AddFieldCaption(this, QStringLiteral("医師名"), 424, Entry::Optional);
     Edit10 = AddLineEdit(this, QStringLiteral("Edit10"), FieldLeft, 424, 160);
     LimitToCp932Bytes(Edit10, DoctorBytes);
-    AddCaption(this, QStringLiteral("外来/入院"), LabelLeft, 468);
+    Panel25 = AddFieldCaption(this, QStringLiteral("区分"), 464, Entry::Optional, QStringLiteral("Panel25"));
     ComboBox10 = new QComboBox(this);
     ComboBox10->setObjectName(QStringLiteral("ComboBox10"));
     ComboBox10->addItems({QStringLiteral("外来"), QStringLiteral("入院")});
     ComboBox10->setGeometry(FieldLeft, 464, 100, CellHeight + 2);
-    AddCaption(this, QStringLiteral("備考"), LabelLeft, 508);
+    AddFieldCaption(this, QStringLiteral("備考"), 504, Entry::Optional);
     Edit8 = AddLineEdit(this, QStringLiteral("Edit8"), FieldLeft, 504, 240);
     LimitToCp932Bytes(Edit8, RemarksBytes);
 
-    AddCaption(this, QStringLiteral("所見"), 520, 72);
+    auto* findings = new TPanelButton(this);
+    findings->SetCaption(QStringLiteral("所見"));
+    findings->setGeometry(520, 64, CaptionWidth, CellHeight);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(520, 96, 440, 380);

@@ -11,11 +11,13 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class TMainWindowHub;
+class TPanelButton;
 class TStringGridEx;
 class TplButton;
 
@@ -81,6 +83,7 @@ public:
     QLineEdit* Edit3;            // name in kana
     QRadioButton* RadioButton1;  // "男性"
     QRadioButton* RadioButton2;  // "女性"
+    QGroupBox* GroupBox7;        // the birth date or the age
     QRadioButton* rbAge;         // "年齢"
     QRadioButton* rbSeireki;     // "西暦"
     QRadioButton* rbMeiji;       // "明治"
@@ -95,6 +98,7 @@ public:
     TStringGridEx* StringGridEx4;   // weight, kg
     QLineEdit* Edit9;            // department
     QLineEdit* Edit10;           // doctor
+    TPanelButton* Panel25;       // "区分", the caption of ComboBox10
     QComboBox* ComboBox10;       // "外来" / "入院"
     QLineEdit* Edit8;            // remarks
     QPlainTextEdit* Memo1;       // findings, never stored
