@@ -6,3 +6,9 @@
 // trunc(60 x hours): the shift of every dose time by `kaiseki_table10` hours,
 // truncated toward zero (1.5 gives 90, -0.5 gives -30).
 double TimeOffsetMinutes(double hours);
+
+// An infusion's duration in whole minutes: 60 x hours rounded to the nearest
+// minute. Hours are entered as decimals, and 60 x 4.1 in binary is
+// 245.99999999999997, not the 246 minutes the user meant; the engine counts
+// whole minutes only.
+double InfusionMinutes(double hours);
