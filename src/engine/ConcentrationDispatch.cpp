@@ -355,10 +355,7 @@ void SelectSimulationParams(const TEngineContext& c, double* central, double* se
     const TParamBlock& block = flag == 0 ? a.bosyudan : a.kaiseki;
     const double v = rule.Volume == InitialVolume::Vd ? block.vd : block.v1;
     // The initial concentration in the engine's unit, as the fit takes it.
-    const ConcentrationUnit unit = IsLithium(a)        ? ConcentrationUnit::LithiumMEqPerL
-                                   : IsMethotrexate(a) ? ConcentrationUnit::MethotrexateMicromolar
-                                                       : ConcentrationUnit::Engine;
-    double amount = ToEngineConcentration(a.init_value, unit) * v;
+    double amount = ToEngineConcentration(a.init_value, ConcentrationUnitOf(a)) * v;
     if (rule.Weight == WeightFactor::TimesBodyWeight)
         amount = amount * c.BodyWeight();
     if (central)

@@ -102,3 +102,25 @@ bool IsMethotrexate(const TAnalysisRecord& analysis)
 {
     return analysis.kubun_id == 9 && analysis.yakuzainame_id == 1;
 }
+
+ConcentrationUnit ConcentrationUnitOf(const TAnalysisRecord& analysis)
+{
+    if (IsLithium(analysis))
+        return ConcentrationUnit::LithiumMEqPerL;
+    if (IsMethotrexate(analysis))
+        return ConcentrationUnit::MethotrexateMicromolar;
+    return ConcentrationUnit::Engine;
+}
+
+TCurveCase CurveCaseOf(const TAnalysisRecord& analysis)
+{
+    TCurveCase curves;
+    const SimulationRoute route = SimulationRouteOf(analysis);
+    if (route == SimulationRoute::TwoComp || route == SimulationRoute::TwoCompB)
+        curves.Second = SecondCurve::Peripheral;
+    else if (analysis.kubun_id == 3 && analysis.yakuzainame_id == 1)
+        curves.Second = SecondCurve::AlbuminCorrected;
+    if (IsMethotrexate(analysis))
+        curves.Axis = ConcentrationAxis::Logarithmic;
+    return curves;
+}

@@ -118,9 +118,9 @@ double Cv(double percent)
 int RunFit1CompOral(const TEngineContext& c, std::span<double, 3> theta, std::span<const double, 3> omega,
                     double& ss)
 {
-    const ConcentrationUnit unit = IsLithium(c.Analysis) ? ConcentrationUnit::LithiumMEqPerL : ConcentrationUnit::Engine;
+    // Lithium is measured in mEq/L.
     return RunFit(c, c.Models.Model1ComKeiko, theta, omega, ss,
-                  {EmptySampling::SkipFit, unit, c.Analysis.bosyudan.f});
+                  {EmptySampling::SkipFit, ConcentrationUnitOf(c.Analysis), c.Analysis.bosyudan.f});
 }
 
 int RunFit1CompInfusion(const TEngineContext& c, std::span<double, 2> theta, std::span<const double, 2> omega,
