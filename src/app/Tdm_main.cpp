@@ -299,6 +299,14 @@ void TfrmMain::ShowCaseFrom(int step)
         TabSheet4->ShowResults();
 }
 
+void TfrmMain::ResetScheduleEntry()
+{
+    // The entry rows and date pickers are reset with the schedule page's own
+    // defaults; the calendar follows the new, empty schedule.
+    TabSheet2->RefreshCalendar();
+    TabSheet2->UpdateCalendarPeriod();
+}
+
 void TfrmMain::plButton35Click(QObject*)
 {
     SetWorkflowStep(highestStep_, 0);

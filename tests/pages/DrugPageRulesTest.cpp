@@ -2,8 +2,12 @@
 // by a golden file (checked once by hand), every row of the tables reached,
 // and the priors the built-in sets hand the estimation.
 #include "DrugKeyUniverse.h"
+#include "DrugPageChoices.h"
 #include "DrugMaster.h"
 #include "DrugSelection.h"
+#include "AnalysisSettings.h"
+#include "CovariateModels.h"
+#include "DrugChecks.h"
 #include "EstimationPrior.h"
 #include "ParamTable.h"
 #include "PopulationSets.h"
@@ -21,44 +25,41 @@
 
 namespace {
 
-// One choice the page can make: a product row of the master (a model of
-// vancomycin) with one of its sources.
-struct TChoice {
-    TDrugKey Key;
-    int SourceIndex;
-    QString SourceLabel;
-};
+using namespace drugpagetest;
 
-TDrugKey PageKey(const TProductEntry& product)
+QString PanelText(const TDrugKey& key, int source)
 {
-    TDrugKey key{product.kubun, product.drug, product.product, 0};
-    if (HasModelChoice(key))
-        key.algo = product.variant;
-    return key;
+    static const char* const names[] = {"clearance", "clearance + heart failure", "clearance + pneumonia",
+                                        "symptoms", "co-medication (C)", "co-medication (A)", "enzyme inducer"};
+    const std::optional<TPanelChoice> panel = CovariatePanelFor(key, source);
+    if (!panel)
+        return QStringLiteral("no panel");
+    return QStringLiteral("panel %1%2").arg(QString::fromLatin1(names[static_cast<int>(panel->Panel)]),
+                                            panel->LagTime ? QStringLiteral(" with lag time") : QString());
 }
 
-QStringList SourcesOf(const TDrugKey& key)
+QString ModelText(const TDrugKey& key, int source, const QString& label)
 {
-    QStringList labels;
-    FillSourceList(labels, key.kubun, key.yakuzai, key.yakuhin, SourceListVariant(key));
-    return labels;
+    static const char* const names[] = {"digoxin", "theophylline symptoms", "carbamazepine", "valproic acid",
+                                        "levetiracetam enzyme inducer", "levetiracetam clearance", "arbekacin",
+                                        "vancomycin two-compartment", "teicoplanin", "pilsicainide", "meropenem"};
+    const std::optional<CovariateModel> model = CovariateModelFor(key, source, label);
+    return model ? QStringLiteral("model ") + QString::fromLatin1(names[static_cast<int>(*model)])
+                 : QStringLiteral("no model");
 }
 
-std::vector<TChoice> AllChoices()
+QString ChecksText(const TDrugKey& key, int source)
 {
-    std::vector<TChoice> choices;
-    for (const TProductEntry& product : ProductTable()) {
-        const TDrugKey key = PageKey(product);
-        const QStringList labels = SourcesOf(key);
-        for (int i = 0; i < labels.size(); ++i)
-            choices.push_back({key, i, labels[i]});
-    }
-    return choices;
-}
-
-QString KeyText(const TDrugKey& key)
-{
-    return QStringLiteral("%1/%2/%3").arg(key.kubun).arg(key.yakuzai).arg(key.yakuhin);
+    static const char* const names[] = {"clearance", "clearance without zero tests", "heart failure", "pneumonia",
+                                        "co-medication (C)", "co-medication (A)", "enzyme inducer"};
+    const std::optional<TCheckSteps> steps = FindFirstMatchWhere(
+        DrugCheckRules(), key, [&](const TCheckSteps& row) { return row.Source.Passes(source, QString()); });
+    if (!steps)
+        return QStringLiteral("no answer checks");
+    QString text = QStringLiteral("checks ") + QString::fromLatin1(names[static_cast<int>(steps->First)]);
+    if (steps->Then)
+        text += QStringLiteral(", ") + QString::fromLatin1(names[static_cast<int>(*steps->Then)]);
+    return text;
 }
 
 // What the drug page does with every product, model and source.
@@ -82,6 +83,8 @@ QStringList DrugPageRules()
                          + (row ? QStringLiteral("row %1 %2").arg(*row + 1).arg(
                                       PopulationSetName(PopulationSetRules()[*row].Result.Set))
                                 : QStringLiteral("no set"));
+            lines << QStringLiteral("        %1; %2; %3")
+                         .arg(PanelText(key, i), ModelText(key, i, labels[i]), ChecksText(key, i));
         }
     }
     return lines;
@@ -122,29 +125,17 @@ TEST(DrugPageRules, EveryRowIsReachedButTheTwoTheophyllineSets)
     EXPECT_EQ(PopulationSetRules().size(), 25u);
 }
 
-// The sets whose placeholders (0 or a ke of 0) the covariate models replace.
-bool CovariateModelDecides(PopulationSet set)
-{
-    switch (set) {
-    case PopulationSet::DigoxinOral:
-    case PopulationSet::DigoxinInjection:
-    case PopulationSet::Carbamazepine:
-    case PopulationSet::ValproicAcidProduct2:
-    case PopulationSet::ValproicAcidOther:
-    case PopulationSet::LevetiracetamA:
-    case PopulationSet::LevetiracetamB:
-    case PopulationSet::Pilsicainide:
-    case PopulationSet::Meropenem:
-        return true;
-    default:
-        return false;
-    }
-}
-
-TEST(DrugPageRules, EveryBuiltInSetHandsTheFitAUsablePrior)
+// Every built-in set, with its covariate model over a range of answers, as
+// the confirm would store it: the estimation gets a prior of positive finite
+// means and CVs, or the confirm refuses the case. The prior check itself
+// refuses only vancomycin's one-compartment set from 25 years, whose
+// clearance line falls below zero; every other refusal is a missing or
+// unusable answer.
+TEST(DrugPageRules, EveryPriorHandedOnIsUsableOrRefusedByTheConfirm)
 {
     const vcl::TDateTime today = vcl::EncodeDate(2026, 12, 8);
-    int judged = 0;
+    int usable = 0;
+    int refusedAnswers = 0;
     for (const TChoice& choice : AllChoices()) {
         if (!IsProductSupported(choice.Key))
             continue;
@@ -152,26 +143,40 @@ TEST(DrugPageRules, EveryBuiltInSetHandsTheFitAUsablePrior)
         ASSERT_TRUE(set) << KeyText(choice.Key).toStdString() << " " << choice.SourceLabel.toStdString();
         const EstimationRoute route = EstimationRouteOf(choice.Key);
         ASSERT_NE(route, EstimationRoute::None) << KeyText(choice.Key).toStdString();
+        const std::optional<CovariateModel> model =
+            CovariateModelFor(choice.Key, choice.SourceIndex, choice.SourceLabel);
         for (int age = 0; age <= 100; ++age) {
             for (const double weight : {2.5, 14.0, 60.0, 150.0}) {
-                for (const vcl::TDateTime birth : {-10000.0, today - 365.25 * age - 100}) {
-                    const TPopulationBlock block =
-                        SelectPopulationParams(choice.Key, choice.SourceIndex, choice.SourceLabel,
-                                               {age, weight, birth, today});
-                    for (int i = 0; i < TParamBlock::Count; ++i)
-                        ASSERT_TRUE(std::isfinite(block.Mean[i]) && std::isfinite(block.Cv[i]));
-                    const TEstimationPrior prior = EstimationPriorOf(route, block.Mean, block.Cv, weight);
-                    // The adult line of vancomycin's one-compartment clearance
-                    // turns negative at 25 years: the confirm refuses it.
-                    const bool refused = *set == PopulationSet::VancomycinOneCompartment && age >= 25;
-                    if (CovariateModelDecides(*set) || refused)
-                        continue;
-                    ++judged;
-                    EXPECT_TRUE(prior.Usable()) << PopulationSetName(*set).toStdString() << " age " << age
-                                                << " weight " << weight;
+                for (const double clcr : {0.0, 5.0, 59.9999, 60.0, 120.0}) {
+                    for (const int answer : {-1, 0, 1}) {
+                        TPopulationBlock block = SelectPopulationParams(
+                            choice.Key, choice.SourceIndex, choice.SourceLabel, {age, weight, today - 365.25 * age - 100, today});
+                        if (model)
+                            ApplyCovariateModel(*model, {answer, clcr, weight, age}, block);
+                        TDrugCheckInput in{choice.Key, ParamSource::Population, choice.SourceIndex, age, weight, {}, {}};
+                        in.Answers.Clearance = {ClearanceEntry::Typed, clcr, 0, -1, clcr};
+                        in.Answers.Choice = answer;
+                        in.Prior = BlockToStore(choice.Key, ParamSource::Population, block.Mean,
+                                                AsGrid(ParamTableFor(choice.Key, block)));
+                        const std::vector<TCheckItem> items = CheckDrugInfo(in);
+                        const bool refused = !items.empty() && items.back().kind == TCheckItem::Error;
+                        const bool byPrior = refused && items.back().Text == UnusablePriorText;
+                        const bool adultOneCompartment = *set == PopulationSet::VancomycinOneCompartment && age >= 25;
+                        const std::string where = PopulationSetName(*set).toStdString() + " age " + std::to_string(age)
+                            + " weight " + std::to_string(weight) + " clcr " + std::to_string(clcr)
+                            + " answer " + std::to_string(answer);
+                        ASSERT_EQ(byPrior, adultOneCompartment) << where;
+                        if (refused) {
+                            refusedAnswers += byPrior ? 0 : 1;
+                            continue;
+                        }
+                        ASSERT_TRUE(EstimationPriorOf(route, in.Prior.Mean, in.Prior.Cv, weight).Usable()) << where;
+                        ++usable;
+                    }
                 }
             }
         }
     }
-    EXPECT_GT(judged, 10000);
+    EXPECT_GT(usable, 50000);
+    EXPECT_GT(refusedAnswers, 1000);
 }

@@ -7,43 +7,33 @@ namespace {
 
 using namespace drugs;
 
-constexpr TSourceTest Source(int index)
-{
-    return {TSourceTest::SourceIndex, index, nullptr};
-}
-constexpr TSourceTest Label(const char* label)
-{
-    return {TSourceTest::SourceLabel, 0, label};
-}
-constexpr TSourceTest AnySource{};
-
 // Which set a choice gets; the first row whose key and source test match.
 constexpr TDrugRule<TSetDispatch> SetDispatchRules[] = {
-    {Digoxin.Products(1, 3), {Source(0), PopulationSet::DigoxinOral}},                     // digoxin oral
-    {Digoxin.Product(4), {Source(0), PopulationSet::DigoxinInjection}},                    // digoxin injection
-    {Theophylline.Products(1, 2), {Source(0), PopulationSet::TheophyllineA}},              // theophylline
-    {Theophylline.Product(3), {Label("Theophylline-C"), PopulationSet::TheophyllineC}},    // theophylline, zero order
-    {Theophylline.Product(4), {Label("Theophylline-B"), PopulationSet::TheophyllineB}},    // theophylline, sustained release
-    {Aminophylline.Product(1), {Source(0), PopulationSet::Aminophylline}},                 // aminophylline
-    {Phenytoin.Products(1, 3), {Source(0), PopulationSet::Phenytoin}},                     // phenytoin, fosphenytoin
-    {Phenobarbital.Products(1, 5), {Source(0), PopulationSet::Phenobarbital}},             // phenobarbital oral, intramuscular
-    {Phenobarbital.Product(6), {Source(0), PopulationSet::PhenobarbitalInfusion}},         // phenobarbital intravenous
-    {Carbamazepine.Products(1, 2), {Source(0), PopulationSet::Carbamazepine}},             // carbamazepine
-    {ValproicAcid.Product(2), {Source(0), PopulationSet::ValproicAcidProduct2}},           // valproic acid, sustained release
-    {ValproicAcid.Products(1, 4), {Source(0), PopulationSet::ValproicAcidOther}},          // valproic acid 1, 3, 4 (2 above)
-    {Zonisamide.Products(1, 2), {Source(0), PopulationSet::Zonisamide}},                   // zonisamide
-    {Levetiracetam.Product(1), {Source(0), PopulationSet::LevetiracetamA}},                // levetiracetam, first source
-    {Levetiracetam.Product(1), {Source(1), PopulationSet::LevetiracetamB}},                // levetiracetam, second source
-    {Lamotrigine.Product(1), {Source(0), PopulationSet::Lamotrigine}},                     // lamotrigine
-    {Arbekacin.Product(1), {Label("Arbekacin-A"), PopulationSet::Arbekacin}},              // arbekacin
-    {Vancomycin.Product(1).Algo(1), {AnySource, PopulationSet::VancomycinOneCompartment}}, // vancomycin, one compartment
-    {Vancomycin.Product(1).Algo(2), {AnySource, PopulationSet::VancomycinTwoCompartment}}, // vancomycin, two compartments
-    {Teicoplanin.Product(1), {Label("Teicoplanin-A"), PopulationSet::Teicoplanin}},        // teicoplanin
-    {Lithium.Product(1), {Source(0), PopulationSet::Lithium}},                             // lithium carbonate
-    {Pilsicainide.Product(1), {Source(0), PopulationSet::Pilsicainide}},                   // pilsicainide
-    {Meropenem.Product(1), {Source(0), PopulationSet::Meropenem}},                         // meropenem
-    {Methotrexate.Product(1), {Source(0), PopulationSet::MethotrexateA}},                  // methotrexate, first source
-    {Methotrexate.Product(1), {Source(1), PopulationSet::MethotrexateB}},                  // methotrexate, second source
+    {Digoxin.Products(1, 3), {SourceAt(0), PopulationSet::DigoxinOral}},                         // digoxin oral
+    {Digoxin.Product(4), {SourceAt(0), PopulationSet::DigoxinInjection}},                        // digoxin injection
+    {Theophylline.Products(1, 2), {SourceAt(0), PopulationSet::TheophyllineA}},                  // theophylline
+    {Theophylline.Product(3), {SourceLabelled("Theophylline-C"), PopulationSet::TheophyllineC}}, // theophylline, zero order
+    {Theophylline.Product(4), {SourceLabelled("Theophylline-B"), PopulationSet::TheophyllineB}}, // theophylline, sustained release
+    {Aminophylline.Product(1), {SourceAt(0), PopulationSet::Aminophylline}},                     // aminophylline
+    {Phenytoin.Products(1, 3), {SourceAt(0), PopulationSet::Phenytoin}},                         // phenytoin, fosphenytoin
+    {Phenobarbital.Products(1, 5), {SourceAt(0), PopulationSet::Phenobarbital}},                 // phenobarbital oral, intramuscular
+    {Phenobarbital.Product(6), {SourceAt(0), PopulationSet::PhenobarbitalInfusion}},             // phenobarbital intravenous
+    {Carbamazepine.Products(1, 2), {SourceAt(0), PopulationSet::Carbamazepine}},                 // carbamazepine
+    {ValproicAcid.Product(2), {SourceAt(0), PopulationSet::ValproicAcidProduct2}},               // valproic acid, sustained release
+    {ValproicAcid.Products(1, 4), {SourceAt(0), PopulationSet::ValproicAcidOther}},              // valproic acid 1, 3, 4 (2 above)
+    {Zonisamide.Products(1, 2), {SourceAt(0), PopulationSet::Zonisamide}},                       // zonisamide
+    {Levetiracetam.Product(1), {SourceAt(0), PopulationSet::LevetiracetamA}},                    // levetiracetam, first source
+    {Levetiracetam.Product(1), {SourceAt(1), PopulationSet::LevetiracetamB}},                    // levetiracetam, second source
+    {Lamotrigine.Product(1), {SourceAt(0), PopulationSet::Lamotrigine}},                         // lamotrigine
+    {Arbekacin.Product(1), {SourceLabelled("Arbekacin-A"), PopulationSet::Arbekacin}},           // arbekacin
+    {Vancomycin.Product(1).Algo(1), {AnySource, PopulationSet::VancomycinOneCompartment}},       // vancomycin, one compartment
+    {Vancomycin.Product(1).Algo(2), {AnySource, PopulationSet::VancomycinTwoCompartment}},       // vancomycin, two compartments
+    {Teicoplanin.Product(1), {SourceLabelled("Teicoplanin-A"), PopulationSet::Teicoplanin}},     // teicoplanin
+    {Lithium.Product(1), {SourceAt(0), PopulationSet::Lithium}},                                 // lithium carbonate
+    {Pilsicainide.Product(1), {SourceAt(0), PopulationSet::Pilsicainide}},                       // pilsicainide
+    {Meropenem.Product(1), {SourceAt(0), PopulationSet::Meropenem}},                             // meropenem
+    {Methotrexate.Product(1), {SourceAt(0), PopulationSet::MethotrexateA}},                      // methotrexate, first source
+    {Methotrexate.Product(1), {SourceAt(1), PopulationSet::MethotrexateB}},                      // methotrexate, second source
 };
 
 // ---- Writing a set -----------------------------------------------------------

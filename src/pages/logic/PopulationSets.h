@@ -68,6 +68,16 @@ struct TSourceTest {
     bool Passes(int sourceIndex, const QString& sourceLabel) const;
 };
 
+constexpr TSourceTest SourceAt(int index)
+{
+    return {TSourceTest::SourceIndex, index, nullptr};
+}
+constexpr TSourceTest SourceLabelled(const char* label)
+{
+    return {TSourceTest::SourceLabel, 0, label};
+}
+inline constexpr TSourceTest AnySource{};
+
 struct TSetDispatch {
     TSourceTest Source;
     PopulationSet Set;

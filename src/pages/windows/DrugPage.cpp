@@ -1,6 +1,9 @@
 #include "DrugPage.h"
 
+#include "CaseRecords.h"
 #include "Clock.h"
+#include "DrugChecks.h"
+#include "DrugPageWidgets.h"
 #include "DrugMaster.h"
 #include "Events.h"
 #include "Fonts.h"
@@ -10,7 +13,9 @@
 #include "PageWidgets.h"
 #include "ParamTable.h"
 #include "PopulationSets.h"
+#include "ScheduleUndo.h"
 #include "StringGridEx.h"
+#include "TypedNumber.h"
 #include "Ucommon.h"
 #include "plButton.h"
 #include "uDataBase.h"
@@ -18,6 +23,7 @@
 #include "uLithiumWarn2.h"
 #include "uPhenivaWarn.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,49 +32,11 @@
 
 namespace {
 
+using namespace drugpage;
+
 const QString ErrorCaption = QStringLiteral("薬剤情報設定エラー");
 
 constexpr int ParamGridRows = ParamTableRowCount + 1;   // the heading and six parameters
-
-QComboBox* AddCombo(QWidget* parent, const QString& name, int left, int top, int width)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setGeometry(left, top, width, 28);
-    return combo;
-}
-
-QRadioButton* AddRadio(QWidget* parent, const QString& name, const QString& text, int left, int top, int width)
-{
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(name);
-    radio->setGeometry(left, top, width, 28);
-    return radio;
-}
-
-QLineEdit* AddReadOnlyEdit(QWidget* parent, const QString& name, int left, int top, int width)
-{
-    QLineEdit* edit = AddLineEdit(parent, name, left, top, width);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFixedHeight(28);
-    return edit;
-}
-
-QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& title, const QRect& geometry)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
-    group->setGeometry(geometry);
-    return group;
-}
-
-void SetPointSize(QWidget* widget, int pointSize)
-{
-    QFont font = widget->font();
-    font.setPointSize(pointSize);
-    widget->setFont(font);
-}
 
 } // namespace
 
@@ -208,19 +176,6 @@ void TDrugPage::BuildParamTable(QWidget* parent)
     StringGridEx1->setEnabled(false);
 }
 
-void TDrugPage::BuildCovariates()
-{
-    GroupBox5 = AddGroup(this, QStringLiteral("GroupBox5"),
-                         QStringLiteral("解析条件 (解析に必要な条件を入力して下さい)     "), {490, 4, 492, 528});
-    Label30 = new QLabel(QStringLiteral("追加が必要な付随情報はありません"), GroupBox5);
-    Label30->setObjectName(QStringLiteral("Label30"));
-    Label30->setGeometry(16, 240, 460, 28);
-    Label30->setAlignment(Qt::AlignCenter);
-    gbFuzuiPage1 = AddGroup(GroupBox5, QStringLiteral("gbFuzuiPage1"), QString(), {16, 24, 460, 490});
-    gbFuzuiPage2 = AddGroup(GroupBox5, QStringLiteral("gbFuzuiPage2"), QString(), {16, 24, 460, 490});
-    ShowAccompanyGroup(0);
-}
-
 // ---- Lists -------------------------------------------------------------------
 
 TDrugSelection TDrugPage::Selection() const
@@ -314,7 +269,7 @@ void TDrugPage::FillPastAnalysisCombo(int selectId)
     if (DataModule1 && IsPatientCurrent(CurrentPatient)
         && DataModule1->ListAnalyses(pastAnalyses_, CurrentPatient.patient_id_t, key.kubun, key.yakuzai,
                                      key.yakuhin, PastAnalysisVariant(key)) < 0)
-        vcl::ShowError(DataModule1->LastError(), ErrorCaption);
+        vcl::ShowError(DataModule1->LastFailureText(), ErrorCaption);
     ComboBox9->clear();
     ComboBox9->addItems(PastAnalysisItems(pastAnalyses_));
     ComboBox9->setCurrentIndex(PastAnalysisIndexOf(pastAnalyses_, selectId));
@@ -346,13 +301,6 @@ void TDrugPage::ClearParamTable()
     for (int row = 1; row < StringGridEx1->RowCount(); ++row)
         StringGridEx1->SetCells(0, row, QString());
     StringGridEx1->InitByDefault();
-}
-
-void TDrugPage::ShowAccompanyGroup(int page)
-{
-    gbFuzuiPage1->setVisible(page == 1);
-    gbFuzuiPage2->setVisible(page == 2);
-    Label30->setVisible(page != 1 && page != 2);
 }
 
 void TDrugPage::ShowNoticeButtons(NoticeButtons buttons)
@@ -397,17 +345,6 @@ void TDrugPage::ShowParamTable()
         StringGridEx1->SetCellValue(1, i + 1, table[i].Mean);
         StringGridEx1->SetCellValue(2, i + 1, table[i].Cv);
     }
-}
-
-void TDrugPage::SetupCovariatePanels(int, int, int, int, int)
-{
-    // The covariate questions come with the covariate panels.
-    ShowAccompanyGroup(0);
-}
-
-void TDrugPage::ApplyCovariateModel()
-{
-    // The covariate models come with the covariate panels.
 }
 
 // ---- Handlers ------------------------------------------------------------------
@@ -517,9 +454,9 @@ void TDrugPage::RadioButton12Click(QObject*)
 
 void TDrugPage::ComboBox8Change(QObject*)
 {
-    SelectPopulationParams();
-    ApplyCovariateModel();
-    ShowParamTable();
+    // Another source may ask other questions (levetiracetam): the panels follow.
+    const TDrugKey key = SelectedKey();
+    TakePopulationSet(HasModelChoice(key) ? ComboBox1->currentIndex() + 1 : 1);
 }
 
 void TDrugPage::ComboBox9Change(QObject*)
@@ -527,9 +464,168 @@ void TDrugPage::ComboBox9Change(QObject*)
     ShowParamTable();
 }
 
+// ---- The confirm ----------------------------------------------------------------
+
 void TDrugPage::plButton11Click(QObject*)
 {
-    // The confirm comes with the checks of the drug information.
+    FinishClearanceEntry();
+    const std::optional<TDrugPageEntry> entry = ReadEntry();
+    if (!entry || !CheckDrugInfo(*entry))
+        return;
+    const QString question = hub_.HighestStep() > 1
+        ? QStringLiteral("薬剤情報を更新します。\n薬剤情報を更新すると現在表示中の以降の情報がクリアされます。\nよろしいですか？")
+        : QStringLiteral("薬剤情報を登録して投与/採血スケジュールの設定に進みます。\nよろしいですか？");
+    if (!vcl::AskOkCancel(question, QStringLiteral("薬剤情報登録確認")))
+        return;
+
+    // The analysis is numbered and saved before anything of the case is
+    // cleared: a store that fails leaves the case, the record and the
+    // workflow as they were.
+    const int kaisekiId = DataModule1->CountAnalyses(CurrentPatient.patient_id_t);
+    if (kaisekiId < 0) {
+        vcl::ShowError(DataModule1->LastFailureText(), ErrorCaption);
+        return;
+    }
+    TAnalysisRecord next = CurrentAnalysis;
+    ClearDrugRecord(next, DrugValues::KeepParameters);
+    StoreAnalysisSettings(next, *entry, kaisekiId);
+    if (DataModule1->SaveAnalysis(next) < 0) {
+        vcl::ShowError(DataModule1->LastFailureText(), ErrorCaption);
+        return;
+    }
+
+    hub_.ClearCaseFrom(1, PatientKey::Keep, DrugValues::KeepParameters);
+    CurrentAnalysis = next;
+    hub_.SetHighestStep(2);
+    ShowHeader(entry->Selection.Source);
+    ScheduleSets.CurSetIndex = 0;
+    ClearScheduleUndo(ScheduleSets);
+    hub_.ShowCaseFrom(2);
+    hub_.ResetScheduleEntry();
+    hub_.SetWorkflowStep(2, 2);
+    hub_.Header().Panel17->clear();
+}
+
+void TDrugPage::FinishClearanceEntry()
+{
+    // The confirm button takes no focus: a clearance still being typed is
+    // taken as leaving its cell would take it.
+    auto typing = [](const QWidget* cell) {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == cell || cell->isAncestorOf(focus));
+    };
+    if (typing(StringGridEx6))
+        StringGridEx6Exit(StringGridEx6);
+    else if (typing(StringGridEx7))
+        StringGridEx7Exit(StringGridEx7);
+}
+
+namespace {
+
+// The number a cell holds as its range keeps it (clamped, four decimals),
+// once it is known to hold one; the refusal's message otherwise.
+std::optional<double> ReadCell(TStringGridEx& grid, int col, int row, const TFieldMessage& refusal)
+{
+    if (!ReadTypedNumber(grid, col, row, refusal))
+        return std::nullopt;
+    if (grid.EditorMode() && grid.Col() == col && grid.Row() == row)
+        grid.HideEditor();
+    grid.DoValidate(col, row);
+    return grid.GetCellValue(col, row);
+}
+
+} // namespace
+
+std::optional<TDrugPageEntry> TDrugPage::ReadEntry()
+{
+    TDrugPageEntry entry;
+    entry.Selection = Selection();
+    const std::optional<TPanelChoice> panel = PanelOfSelection();
+    if (panel && RadioButton8->isChecked()) {
+        if (PanelSchemaOf(panel->Panel).Clearance) {
+            const bool typed = RadioButton6->isChecked();
+            TStringGridEx* cell = typed ? StringGridEx6 : StringGridEx7;
+            const QString refusal = typed ? QStringLiteral("クレアチニンクリアランス値が不適当です。")
+                                          : NotANumberMessage(QStringLiteral("血清クレアチニン値"));
+            if (!ReadCell(*cell, 0, 0, {refusal, ErrorCaption}))
+                return std::nullopt;
+        }
+        if (panel->LagTime && !ReadCell(*StringGridEx24, 0, 0, {NotANumberMessage(QStringLiteral("ラグタイム")), ErrorCaption}))
+            return std::nullopt;
+    }
+    entry.Answers = ReadAnswers();
+    const TParamTable shown = ParamTableFor(SelectedDrugKey(entry.Selection), {});
+    for (int i = 0; i < ParamTableRowCount; ++i) {
+        if (shown[i].Caption.isEmpty())
+            continue;
+        const TFieldMessage refusal{UnusablePriorText, ErrorCaption};
+        const std::optional<double> mean = ReadCell(*StringGridEx1, 1, i + 1, refusal);
+        const std::optional<double> cv = mean ? ReadCell(*StringGridEx1, 2, i + 1, refusal) : std::nullopt;
+        if (!cv)
+            return std::nullopt;
+        entry.Table[i] = {shown[i].Caption, *mean, *cv};
+    }
+    const int past = ComboBox9->currentIndex();
+    if (past >= 0 && past < static_cast<int>(pastAnalyses_.size()))
+        entry.PastKaisekiId = pastAnalyses_[past].kaiseki_id;
+    return entry;
+}
+
+bool TDrugPage::CheckDrugInfo(const TDrugPageEntry& entry)
+{
+    const TDrugSelection& s = entry.Selection;
+    const TDrugKey key = SelectedDrugKey(s);
+    const TDrugCheckInput input{key,
+                                s.Source,
+                                s.SourceIndex,
+                                CurrentPatient.patient_age,
+                                CurrentPatient.patient_weight,
+                                entry.Answers,
+                                BlockToStore(key, s.Source, CurrentAnalysis.bosyudan, entry.Table)};
+    for (const TCheckItem& item : ::CheckDrugInfo(input)) {
+        if (item.kind == TCheckItem::Question) {
+            if (!vcl::AskOkCancel(item.Text, item.Caption))
+                return false;
+            continue;
+        }
+        vcl::ShowError(item.Text, item.Caption);
+        FocusCheckedField(item.Focus);
+        return false;
+    }
+    return true;
+}
+
+void TDrugPage::FocusCheckedField(CheckField field)
+{
+    const std::optional<TPanelChoice> panel = PanelOfSelection();
+    QWidget* target = nullptr;
+    switch (field) {
+    case CheckField::TypedClearance:
+        target = StringGridEx6;
+        break;
+    case CheckField::SerumCreatinine:
+        target = StringGridEx7;
+        break;
+    case CheckField::Obesity:
+        target = RadioButton19;
+        break;
+    case CheckField::Choice:
+        if (panel && !ControlsOf(PanelSchemaOf(panel->Panel).Group).Radios.empty())
+            target = ControlsOf(PanelSchemaOf(panel->Panel).Group).Radios.front();
+        break;
+    case CheckField::ParamTable:
+        target = StringGridEx1;
+        break;
+    case CheckField::None:
+        break;
+    }
+    if (target && target->isEnabled() && target->isVisibleTo(this))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void TDrugPage::StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry, int kaisekiId) const
+{
+    ::StoreAnalysisSettings(record, entry, CurrentPatient.patient_id_t, kaisekiId);
 }
 
 // ---- The page from the record --------------------------------------------------
@@ -568,16 +664,21 @@ void TDrugPage::SetupDrugPage()
     SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin, analysis.syutten_id, analysis.analysis_algo);
     ShowParamTable();
 
+    ShowHeader(source);
+    ShowNoticeButtons(NoticeButtonsFor(key));
+}
+
+void TDrugPage::ShowHeader(ParamSource source)
+{
     const TMainHeader& header = hub_.Header();
     header.Panel4->setText(cbIppan->currentText());
     header.Panel7->setText(cbSyouhin->currentText());
     header.Panel28->setText(source == ParamSource::Population     ? ComboBox8->currentText()
                             : source == ParamSource::PastAnalysis ? ComboBox9->currentText()
                                                                   : QStringLiteral("直接入力"));
-    const THeaderFontSizes sizes = HeaderFontSizes(key, source);
+    const THeaderFontSizes sizes = HeaderFontSizes(SelectedKey(), source);
     SetPointSize(header.Panel7, sizes.Product);
     SetPointSize(header.Panel28, sizes.Source);
-    ShowNoticeButtons(NoticeButtonsFor(key));
 }
 
 void TDrugPage::ResetDrugSelection()
