@@ -219,6 +219,8 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
+    TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -402,14 +404,10 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet1->plButton9->setEnabled(true);
     TabSheet6->SetupDrugPage();
     TabSheet6->plButton11->setEnabled(true);
+    TabSheet2->ShowLoadedSchedule(graph_.GraphFirstDay);
     TabSheet2->SetupSchedulePage();
     TabSheet2->UpdateCalendarPeriod();
     TabSheet4->ShowResults();
-}
-
-void TfrmMain::plButton12Click(QObject*)
-{
-    // The print command comes with the report.
 }
 
 TEngineContext TfrmMain::EngineContext()

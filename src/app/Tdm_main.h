@@ -32,7 +32,11 @@ class TPatientPage;
 class TResultPage;
 class TSchedulePage;
 class TplButton;
+struct TCsvInput;
+struct TGraphLayers;
 struct TLoadedCase;
+struct TReportDisplayOptions;
+struct TReportInput;
 
 class TfrmMain : public QMainWindow, public TMainWindowHub {
     Q_OBJECT
@@ -78,6 +82,19 @@ public:
     void plButton6Click(QObject* Sender);
     void plButton7Click(QObject* Sender);
     void plButton12Click(QObject* Sender);
+
+    // --- the report ---
+    // "動態係数": the parameter display.
+    void plButton13Click(QObject* Sender);
+    // What the printed report is made of: the case, the drug page's texts and
+    // the result page's display options and graph layers.
+    TReportInput ReportInput();
+    TReportDisplayOptions ReportDisplayOptions() const;
+    TGraphLayers ReportGraphLayers() const;
+    // "CSV出力": the comma-separated export of the analysis.
+    void plButton44Click(QObject* Sender);
+    // What the export is made of: the case with set 0's schedule.
+    TCsvInput CsvInput() const;
 
     // Loads a stored case and shows it on every page, as the case search's OK
     // does; false, with the reason shown, when it could not be read (the case

@@ -9,6 +9,11 @@ class TfrmInitialValue : public vcl::TForm {
 
 public:
     explicit TfrmInitialValue(QWidget* parent = nullptr);
+
+    // The initial concentration confirmed with OK, which the schedule page
+    // stores in the analysis. Until the dialog has its cell, the analysis'
+    // own value.
+    double InitialValue() const;
 };
 
 extern TfrmInitialValue* frmInitialValue;
