@@ -303,10 +303,13 @@ void TfrmMain::ShowCaseFrom(int step)
 
 void TfrmMain::ResetScheduleEntry()
 {
-    // The entry rows and date pickers are reset with the schedule page's own
-    // defaults; the calendar follows the new, empty schedule.
+    // A new schedule starts today: the calendar and every date picker on
+    // today, the period "無限" ("開始日のみ" for methotrexate); the entry
+    // cells were emptied by SetupSchedulePage.
+    TabSheet2->ShowLoadedSchedule(vcl::Date());
     TabSheet2->RefreshCalendar();
     TabSheet2->UpdateCalendarPeriod();
+    TabSheet2->RefreshScheduleView();
 }
 
 void TfrmMain::plButton35Click(QObject*)
