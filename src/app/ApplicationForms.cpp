@@ -41,6 +41,13 @@ void Create(Form*& instance)
     instance = new Form(frmMain);
 }
 
+// The same for a dialog that reads the main window through its hub.
+template <typename Form>
+void CreateOnHub(Form*& instance)
+{
+    instance = new Form(*frmMain, frmMain);
+}
+
 template <typename Form>
 void Destroy(Form*& instance)
 {
@@ -54,10 +61,10 @@ void CreateApplicationForms()
 {
     frmMain = new TfrmMain;
     DataModule1 = new TDataModule1;
-    Create(frmScale);
+    CreateOnHub(frmScale);
     Create(frmCollectPoint);
     Create(frmPatientSearch);
-    Create(frmConcentration);
+    CreateOnHub(frmConcentration);
     Create(frmDetailSet);
     Create(frmHelp);
     Create(frmDispParam);
@@ -74,12 +81,12 @@ void CreateApplicationForms()
     Create(frmPhenivaWarn);
     Create(frmCSVDisp);
     Create(frmCLcrHelpDlg);
-    Create(frmAUC);
+    CreateOnHub(frmAUC);
     Create(frmAUCrHelpDlg);
     Create(frmAlb);
     Create(frmVmax);
     Create(frmAlbHelpDlg);
-    Create(frmPKPD);
+    CreateOnHub(frmPKPD);
     Create(frmVmaxHelp);
 }
 

@@ -22,6 +22,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "ResultDialogs.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
@@ -456,4 +457,59 @@ bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
 void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)
 {
     ::CalcConcCurveOfDay(EngineContext(), day, values);
+}
+
+// ---- The result dialogs ------------------------------------------------------
+
+void TfrmMain::plButton19Click(QObject*)
+{
+    frmConcentration->ShowModal();
+}
+
+void TfrmMain::plButton20Click(QObject*)
+{
+    frmCollectPoint->ShowModal();
+}
+
+void TfrmMain::plButton22Click(QObject*)
+{
+    if (frmScale->ShowAndApply() == TDialogOutcome::Confirmed)
+        RefreshGraphAfterDialog();
+}
+
+void TfrmMain::plButton54Click(QObject*)
+{
+    frmAUC->ShowModal();
+}
+
+void TfrmMain::plButton17Click(QObject*)
+{
+    frmCSVDisp->SetLines(CompartmentLines());
+    frmCSVDisp->ShowModal();
+}
+
+void TfrmMain::plButton57Click(QObject*)
+{
+    if (frmAlb->ShowAndApply() == TDialogOutcome::Confirmed)
+        RefreshGraphAfterDialog();
+}
+
+void TfrmMain::plButton58Click(QObject*)
+{
+    frmVmax->ShowForCase();
+}
+
+void TfrmMain::plButton59Click(QObject*)
+{
+    frmPKPD->ShowOnFirstDay();
+}
+
+double TfrmMain::ApplyValueCorrection(double c) const
+{
+    return ::ApplyValueCorrection(CurrentAnalysis, c);
+}
+
+void TfrmMain::RefreshGraphAfterDialog()
+{
+    // The graph's RefreshGraph comes with the concentration graph.
 }

@@ -111,6 +111,18 @@ public:
     bool CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k);
     void CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values);
 
+    // The result dialogs, opened by the result page's buttons.
+    void plButton19Click(QObject* Sender);   // "血中濃度比較"
+    void plButton20Click(QObject* Sender);   // "採血点確認"
+    void plButton22Click(QObject* Sender);   // "グラフスケール"; the graph follows a confirmed scale
+    void plButton54Click(QObject* Sender);   // "AUC値表示"
+    void plButton17Click(QObject* Sender);   // "血中/末梢濃度"
+    void plButton57Click(QObject* Sender);   // "アルブミン補正"; the graph follows a confirmed correction
+    void plButton58Click(QObject* Sender);   // "Vmax"
+    void plButton59Click(QObject* Sender);   // "PK/PD", from the first schedule day
+    // The albumin-corrected concentration of c (c itself without an albumin value).
+    double ApplyValueCorrection(double c) const;
+
     // Components of the window, named as the pages' code refers to them.
     TplButton* plButton29;                 // "?"
     TplButton* plButton35;                 // step buttons
@@ -136,6 +148,8 @@ private:
     void BuildStepBar(QWidget* client);
     void BuildPages(QWidget* client);
     void ApplyLoadedCase(TLoadedCase& loaded);
+    // Draws the graph again after a result dialog changed what it shows.
+    void RefreshGraphAfterDialog();
 
     int highestStep_ = 0;
     TWorkflowView workflow_;

@@ -92,14 +92,16 @@ template <class Model, std::size_t P>
 int RunFit(const TEngineContext& c, Model& model, std::span<double, P> theta, std::span<const double, P> omega,
            double& ss, const FitSettings& settings)
 {
-    if (!UsablePriors<P>(theta, omega))
-        return FitFailed;
+    // Without samplings to fit the population values stand as they are; the
+    // priors are checked only where a fit would run.
     if (settings.empty == EmptySampling::FitAnyway && c.Sets.Samplings.empty())
         return FitNoUsableSampling;
     const std::vector<TDoseEvent>& events = *c.ActiveDoseEvents;
     const TFitSamples samples = SelectFitSamples(c.Sets.Samplings, events, c.Graph.GraphFirstDay, settings.unit);
     if (settings.empty == EmptySampling::SkipFit && samples.Times.empty())
         return FitNoUsableSampling;
+    if (!UsablePriors<P>(theta, omega))
+        return FitFailed;
     std::vector<PkDoseEvent> engineEvents;
     if (!ToEngineDoseEvents(events, engineEvents))
         return FitFailed;
@@ -115,7 +117,7 @@ int RunFit1CompOral(const TEngineContext& c, std::span<double, 3> theta, std::sp
                     double& ss)
 {
     return RunFit(c, c.Models.Model1ComKeiko, theta, omega, ss,
-                  {EmptySampling::SkipFit, SamplingUnitOf(DrugKeyOf(c.Analysis)), c.Analysis.bosyudan.f});
+                  {EmptySampling::SkipFit, ConcentrationUnitOf(DrugKeyOf(c.Analysis)), c.Analysis.bosyudan.f});
 }
 
 int RunFit1CompInfusion(const TEngineContext& c, std::span<double, 2> theta, std::span<const double, 2> omega,

@@ -8,6 +8,11 @@ double TimeOffsetMinutes(double hours)
     return std::trunc(60.0 * hours);
 }
 
+double InfusionMinutes(double hours)
+{
+    return std::round(60.0 * hours);
+}
+
 double DateTimeToMinutes(vcl::TDateTime dateTime)
 {
     return WholeMinutesSince(dateTime, 0);
