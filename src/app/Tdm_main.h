@@ -55,6 +55,8 @@ public:
     void ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues) override;
     // Shows the pages from a step on, as far as the case reaches.
     void ShowCaseFrom(int step) override;
+    // The schedule page after a drug confirm.
+    void ResetScheduleEntry() override;
     TGraphState& Graph() override { return graph_; }
     const TCurveLists& CurveLists() const override { return curveLists_; }
     const QStringList& CompartmentLines() const override { return compartmentLines_; }
