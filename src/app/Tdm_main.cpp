@@ -222,6 +222,8 @@ void TfrmMain::BuildPages(QWidget* client)
     });
 
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
+    TabSheet6->plButton25->OnClick = [this](QObject* Sender) { plButton25Click(Sender); };
+    TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
@@ -365,6 +367,16 @@ void TfrmMain::PageControl1Change(QObject*)
     run(Timer2, timers.Timer2);
     // Timer3 has nothing to do; its state is kept only as the page asks.
     run(Timer3, timers.Timer3);
+}
+
+void TfrmMain::plButton25Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Information);
+}
+
+void TfrmMain::plButton48Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Population);
 }
 
 void TfrmMain::plButton29Click(QObject*)

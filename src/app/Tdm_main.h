@@ -78,6 +78,10 @@ public:
     // Page changes: the three timers follow the page.
     void PageControl1Change(QObject* Sender);
     void plButton29Click(QObject* Sender);
+    // The drug page's help buttons: the chosen drug's information and
+    // population pages.
+    void plButton25Click(QObject* Sender);
+    void plButton48Click(QObject* Sender);
     // New patient, case search, print.
     void plButton6Click(QObject* Sender);
     void plButton7Click(QObject* Sender);

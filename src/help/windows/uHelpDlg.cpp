@@ -191,3 +191,9 @@ void TfrmHelpDlg::showEvent(QShowEvent* event)
         CentreOnScreen(*this);
     }
 }
+
+void ShowDrugHelpPage(TfrmHelpDlg& help, const TDrugKey& choice, DrugHelpTopic topic)
+{
+    if (const std::optional<int> page = DrugHelpPageId(choice, topic))
+        help.ShowHelpPage(*page);
+}

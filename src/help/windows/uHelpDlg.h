@@ -5,6 +5,7 @@
 // follows the page shown. Created once at start-up.
 #include "DrugHelpText.h"
 #include "Forms.h"
+#include "HelpPages.h"
 
 #include <QPixmap>
 #include <functional>
@@ -64,3 +65,8 @@ private:
 };
 
 extern TfrmHelpDlg* frmHelpDlg;
+
+// The drug help buttons: the page of the chosen category, drug and product
+// (positions + 1, 0 where nothing is chosen) for the topic; a choice without
+// pages opens nothing.
+void ShowDrugHelpPage(TfrmHelpDlg& help, const TDrugKey& choice, DrugHelpTopic topic);

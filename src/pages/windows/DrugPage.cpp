@@ -52,6 +52,11 @@ TDrugPage::TDrugPage(TMainWindowHub& hub, QWidget* parent) : QWidget(parent), hu
     plButton11->setEnabled(false);
 }
 
+TDrugKey TDrugPage::HelpChoice() const
+{
+    return {cbKubun->currentIndex() + 1, cbIppan->currentIndex() + 1, cbSyouhin->currentIndex() + 1, 0};
+}
+
 // ---- Building the page -------------------------------------------------------
 
 void TDrugPage::Connect(QComboBox* combo, void (TDrugPage::*handler)(QObject*))
@@ -86,6 +91,9 @@ void TDrugPage::BuildChoice()
     Label85->hide();
     cbIppan->setEnabled(false);
     cbSyouhin->setEnabled(false);
+    // The help pages of the chosen drug; the main window attaches them.
+    plButton25 = AddButton(box, QStringLiteral("plButton25"), QStringLiteral("? 薬剤情報"), 236, 126, 106, 28);
+    plButton48 = AddButton(box, QStringLiteral("plButton48"), QStringLiteral("? 母集団情報"), 348, 126, 106, 28);
 
     Connect(cbKubun, &TDrugPage::cbKubunChange);
     Connect(cbIppan, &TDrugPage::cbIppanChange);

@@ -84,6 +84,9 @@ public:
     bool IsDrugInputComplete() const;
     // The lists as the page shows them.
     TDrugSelection Selection() const;
+    // The category, drug and product positions + 1 (0 where nothing is
+    // chosen), as the help buttons look their pages up.
+    TDrugKey HelpChoice() const;
 
     // --- Handlers ---
     void cbKubunChange(QObject* Sender);
@@ -176,6 +179,8 @@ public:
     QRadioButton* rbPage2ParaD4;
     QGroupBox* gbPage2ParaE;       // "ラグタイム"
     TStringGridEx* StringGridEx24; // lag time, hours
+    TplButton* plButton25;     // "? 薬剤情報": the drug's help page
+    TplButton* plButton48;     // "? 母集団情報": the population help page
     TplButton* plButton18;     // lithium notices
     TplButton* plButton21;
     TplButton* plButton32;     // fosphenytoin dose table
