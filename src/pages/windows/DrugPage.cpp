@@ -331,11 +331,8 @@ void TDrugPage::SelectPopulationParams()
 {
     const TDrugSelection selection = Selection();
     const TDrugKey key = SelectedDrugKey(selection);
-    const TPopulationBlock block = ::SelectPopulationParams(key, selection.SourceIndex, selection.SourceLabel,
-                                                            CovariatesOf(CurrentPatient, vcl::Date()));
-    CurrentAnalysis.bosyudan = block.Mean;
-    CurrentAnalysis.bosyudan_vari = block.Cv;
-    SetGraphRangeFromLimits(hub_.Graph(), key);
+    population_ = ::SelectPopulationParams(key, selection.SourceIndex, selection.SourceLabel,
+                                           CovariatesOf(CurrentPatient, vcl::Date()));
 }
 
 void TDrugPage::ShowParamTable()
@@ -344,7 +341,7 @@ void TDrugPage::ShowParamTable()
     if (!selection.HasProduct())
         return;
     const std::optional<TPopulationBlock> shown =
-        ShownParams(selection.Source, selection.SourceIndex, selection.PastIndex, CurrentAnalysis, pastAnalyses_);
+        ShownParams(selection.Source, selection.SourceIndex, selection.PastIndex, population_, pastAnalyses_);
     if (!shown)
         return;
     const TParamTable table = ParamTableFor(SelectedDrugKey(selection), *shown);
@@ -495,6 +492,7 @@ void TDrugPage::plButton11Click(QObject*)
         return;
     }
     TAnalysisRecord next = CurrentAnalysis;
+    next.bosyudan = population_.Mean;
     ClearDrugRecord(next, DrugValues::KeepParameters);
     StoreAnalysisSettings(next, *entry, kaisekiId);
     if (DataModule1->SaveAnalysis(next) < 0) {
@@ -504,6 +502,10 @@ void TDrugPage::plButton11Click(QObject*)
 
     hub_.ClearCaseFrom(1, PatientKey::Keep, DrugValues::KeepParameters);
     CurrentAnalysis = next;
+    population_ = {next.bosyudan, next.bosyudan_vari};
+    // The graph takes the confirmed product's range; a product only looked
+    // at leaves the analysis's graph and the range the scale dialog stores.
+    SetGraphRangeFromLimits(hub_.Graph(), DrugKeyOf(next));
     hub_.SetHighestStep(2);
     ShowHeader(entry->Selection.Source);
     ScheduleSets.CurSetIndex = 0;
@@ -589,7 +591,7 @@ bool TDrugPage::CheckDrugInfo(const TDrugPageEntry& entry)
                                 CurrentPatient.patient_age,
                                 CurrentPatient.patient_weight,
                                 entry.Answers,
-                                BlockToStore(key, s.Source, CurrentAnalysis.bosyudan, entry.Table)};
+                                BlockToStore(key, s.Source, population_.Mean, entry.Table)};
     for (const TCheckItem& item : ::CheckDrugInfo(input)) {
         if (item.kind == TCheckItem::Question) {
             if (!vcl::AskOkCancel(item.Text, item.Caption))
@@ -668,6 +670,7 @@ void TDrugPage::SetupDrugPage()
     }
     EnableSources(source);
 
+    population_ = {analysis.bosyudan, analysis.bosyudan_vari};
     const TDrugKey key = SelectedKey();
     SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin, analysis.syutten_id, analysis.analysis_algo);
     ShowParamTable();
@@ -702,6 +705,7 @@ void TDrugPage::ResetDrugSelection()
     ComboBox1->hide();
     Label85->hide();
     RadioButton8->setChecked(true);
+    population_ = {};
     ClearParamTable();
     ShowAccompanyGroup(0);
     plButton11->setEnabled(false);
