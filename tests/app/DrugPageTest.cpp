@@ -296,6 +296,16 @@ TEST_F(DrugPageTest, RestoringAStoredAnalysisShowsNoNoticeAndKeepsItsBlock)
     EXPECT_EQ(frmMain->Header().Panel28->font().pointSize(), 9);
     EXPECT_TRUE(ConfirmEnabled());
 
+    // A past analysis that is no longer there: no prior is shown, none of the
+    // analysis shown before, and the page cannot be confirmed.
+    CurrentAnalysis.syutten_id = -1;
+    CurrentAnalysis.past_id = 9;
+    frmMain->ShowCaseFrom(1);
+    EXPECT_TRUE(page->RadioButton9->isChecked());
+    EXPECT_EQ(page->ComboBox9->currentIndex(), -1);
+    EXPECT_EQ(Caption(1) + Mean(1), QStringLiteral("0.0000"));
+    EXPECT_FALSE(ConfirmEnabled());
+
     CurrentAnalysis.syutten_id = -2;
     frmMain->ShowCaseFrom(1);
     EXPECT_TRUE(page->RadioButton12->isChecked());

@@ -645,6 +645,9 @@ void TDrugPage::SetupDrugPage()
     const TAnalysisRecord& analysis = CurrentAnalysis;
     for (QComboBox* list : {cbKubun, cbIppan, cbSyouhin, ComboBox8, ComboBox9})
         list->setCurrentIndex(-1);
+    // A source that shows nothing (a past analysis no longer stored) leaves
+    // the table empty rather than with what was shown before.
+    ClearParamTable();
     cbKubun->setCurrentIndex(analysis.kubun_id - 1);
     FillDrugCombo();
     cbIppan->setEnabled(true);
