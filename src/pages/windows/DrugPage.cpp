@@ -107,6 +107,9 @@ void TDrugPage::BuildChoice()
                            244, 222, 234, 30);
     plButton32 = AddButton(this, QStringLiteral("plButton32"), QStringLiteral("ホスフェニトイン静注体重別投与量換算表"),
                            8, 222, 470, 30);
+    // The two lithium captions fit their half of the column only in a smaller size.
+    SetPointSize(plButton18, 10);
+    SetPointSize(plButton21, 10);
     plButton18->OnClick = [](QObject*) { frmLithiumWarn->ShowModal(); };
     plButton21->OnClick = [](QObject*) { frmLithiumWarn2->ShowModal(); };
     plButton32->OnClick = [](QObject*) { frmPhenivaWarn->ShowModal(); };
