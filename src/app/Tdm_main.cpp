@@ -1,6 +1,7 @@
 #include "Tdm_main.h"
 
 #include "CaseLoading.h"
+#include "AnalyseCommand.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "Exceptions.h"
@@ -218,6 +219,7 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet2->plButton16->OnClick = [this](QObject* Sender) { plButton16Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -396,6 +398,11 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
 void TfrmMain::plButton12Click(QObject*)
 {
     // The print command comes with the report.
+}
+
+void TfrmMain::plButton16Click(QObject*)
+{
+    RunAnalyseCommand(*this, *DataModule1, *TabSheet4, [this] { return EstimateIndividualParams(); });
 }
 
 TEngineContext TfrmMain::EngineContext()

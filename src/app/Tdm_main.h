@@ -82,6 +82,9 @@ public:
     // on screen then stays as it was).
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
+    // The Analyse command of the schedule page ("解析").
+    void plButton16Click(QObject* Sender);
+
     // The engine on the case on screen: thin calls that pass the window's
     // state (records, schedule sets, graph days, model objects) in.
     int EstimateIndividualParams();

@@ -1,5 +1,7 @@
 #include "ScheduleSetOps.h"
 
+#include <algorithm>
+
 int LastScheduleSetIndex(const TScheduleSets& sets)
 {
     int last = 0;
@@ -26,4 +28,14 @@ void ClearAllScheduleSets(TScheduleSets& sets)
         sets.DoseEventLists[i].clear();
     }
     sets.Samplings.clear();
+}
+
+int LastListedScheduleSetIndex(const TScheduleSets& sets)
+{
+    return std::max(LastScheduleSetIndex(sets), sets.CurSetIndex);
+}
+
+QString ScheduleSetName(int set)
+{
+    return set == 0 ? QStringLiteral("患者データ") : QStringLiteral("変更%1").arg(set);
 }

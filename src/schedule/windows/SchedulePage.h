@@ -21,6 +21,8 @@ public:
 
     // The schedule-set choice ("変更番号"), shown when changed regimens exist.
     TplButton* plButton30;
+    // "解析": the main window attaches the Analyse command.
+    TplButton* plButton16;
 
 private:
     TMainWindowHub& hub_;
