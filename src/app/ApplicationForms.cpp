@@ -1,5 +1,6 @@
 #include "ApplicationForms.h"
 
+#include "MessageBox.h"
 #include "Tdm_main.h"
 #include "uAUC.h"
 #include "uAUCrHelpDlg.h"
@@ -80,6 +81,14 @@ void CreateApplicationForms()
     Create(frmAlbHelpDlg);
     Create(frmPKPD);
     Create(frmVmaxHelp);
+}
+
+bool OpenCaseDatabaseAtStart()
+{
+    if (DataModule1->OpenDatabase() == 0)
+        return true;
+    vcl::ShowError(DataModule1->LastFailureText(), QStringLiteral("エラー"));
+    return false;
 }
 
 void DestroyApplicationForms()

@@ -27,6 +27,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -227,6 +228,11 @@ void TfrmMain::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
+        // The user can type the patient number at once. Only on the first
+        // show: every message box hands the activation back, and moving the
+        // focus then would take it from where the user was typing.
+        if (PageControl1->currentIndex() == 0)
+            TabSheet1->Edit1->setFocus(Qt::ActiveWindowFocusReason);
         vcl::RunEventHandler([this] { FormShow(); });
     }
 }

@@ -9,6 +9,7 @@
 #include "uCaseSearch.h"
 #include "uPatientSearch.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -102,6 +104,25 @@ TEST_F(MainWindowTest, NoTemplateAndNoWorkingFileStopsTheStartWithTheFileNamed)
     EXPECT_EQ(frmMain, nullptr);
 }
 
+// SQLite would open the write-protected file read-only and every save would fail.
+TEST_F(MainWindowTest, AWriteProtectedWorkingFileStopsTheStartWithTheFileNamed)
+{
+    ASSERT_TRUE(EnsureWorkingDatabase());
+    ASSERT_TRUE(testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::ReadOnly));
+    {
+        testing_seams::FilePermissionsEnforced enforced;
+        CreateApplicationForms();
+        EXPECT_FALSE(OpenCaseDatabaseAtStart());
+    }
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("エラー"));
+    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("データベース %1 に書き込めません。")
+                                                 .arg(QDir::toNativeSeparators(WorkingDatabasePath()))))
+        << boxes.last().text.toStdString();
+    EXPECT_FALSE(frmMain->isVisible());
+    testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::Writable);
+}
+
 TEST_F(MainWindowTest, CaptionCarriesTheBuildVersion)
 {
     StartProgram();
@@ -120,6 +141,15 @@ TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
     EXPECT_TRUE(frmMain->Timer1->isActive());
     EXPECT_TRUE(frmMain->Timer2->isActive());
     EXPECT_FALSE(frmMain->Timer3->isActive());
+}
+
+TEST_F(MainWindowTest, ThePatientNumberHasTheFocusWhenTheWindowFirstShows)
+{
+    StartProgram();
+    frmMain->show();
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->TabSheet1->Edit1);
 }
 
 TEST_F(MainWindowTest, SetWorkflowStepShowsAPageBeyondTheEnabledSteps)
@@ -213,7 +243,8 @@ TEST_F(MainWindowTest, AFailedLoadIsReportedAndTheCaseOnScreenStays)
     EXPECT_FALSE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
 
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("saiketu"))) << boxes.last().text.toStdString();
+    EXPECT_EQ(boxes.last().text, QStringLiteral("データベースの読み書きに失敗しました。もう一度実行してください。\n"
+                                                "Query1: no such table: saiketu"));
     EXPECT_EQ(ScheduleSets.Samplings.size(), 2u);
     EXPECT_EQ(ScheduleSets.DoseEventLists[0].size(), 28u);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);

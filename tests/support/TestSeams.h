@@ -36,6 +36,24 @@ private:
     QTemporaryDir dir_;
 };
 
+// While it lives, write-protected files and folders refuse writes from this
+// thread even when the tests run as root: the thread's effective capability
+// to override file permissions is dropped, and restored afterwards.
+class FilePermissionsEnforced {
+public:
+    FilePermissionsEnforced();
+    ~FilePermissionsEnforced();
+    FilePermissionsEnforced(const FilePermissionsEnforced&) = delete;
+    FilePermissionsEnforced& operator=(const FilePermissionsEnforced&) = delete;
+
+private:
+    bool dropped_ = false;
+};
+
+// Makes a file or folder read-only for everyone, or writable again by its owner.
+enum class Protection { ReadOnly, Writable };
+bool SetWriteProtection(const QString& path, Protection protection);
+
 // Records every message box and answers from a script (OK when the script is empty).
 class ScriptedMessageBoxes : public vcl::MessageBoxService {
 public:

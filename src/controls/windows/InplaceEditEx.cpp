@@ -6,6 +6,7 @@
 #include "GridNavigation.h"
 #include "StringGridEx.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -93,6 +94,11 @@ void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // The grid scrolled away while the editor stayed open: a key brings the
+    // cell back before it changes anything.
+    const int key = event->key();
+    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+        grid_->ScrollCurrentIntoView();
     const gridnav::EditSelection now = hasSelectedText()
         ? gridnav::EditSelection{selectionStart(), static_cast<int>(selectedText().size())}
         : gridnav::EditSelection{cursorPosition(), 0};
@@ -119,6 +125,13 @@ void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TInplaceEditEx::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (grid_ && !(event->commitString().isEmpty() && event->preeditString().isEmpty()))
+        grid_->ScrollCurrentIntoView();
+    QLineEdit::inputMethodEvent(event);
 }
 
 void TInplaceEditEx::focusInEvent(QFocusEvent* event)
