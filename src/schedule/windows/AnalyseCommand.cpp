@@ -34,7 +34,7 @@ void RunAnalyseCommand(TMainWindowHub& hub, TDataModule1& store, TResultPage& re
     // failure the user can still step back.
     if (store.SaveAnalysisWithSchedule(analysis, sets.PrescriptionLists, LastScheduleSetIndex(sets), sets.Samplings)
         < 0) {
-        vcl::ShowError(ScheduleNotStored + QLatin1Char('\n') + store.LastError(), ScheduleErrorCaption);
+        vcl::ShowError(ScheduleNotStored + QLatin1Char('\n') + store.LastFailureText(), ScheduleErrorCaption);
         return;
     }
     ClearScheduleUndo(sets);
@@ -64,7 +64,7 @@ void RunAnalyseCommand(TMainWindowHub& hub, TDataModule1& store, TResultPage& re
 
     analysis.analysis_date = vcl::Date();
     const bool stored = store.SaveAnalysis(analysis) >= 0;
-    const QString storeError = store.LastError();
+    const QString storeError = store.LastFailureText();
     results.ShowResults();
     if (!stored) {
         hub.Header().Panel17->setText(ResultsNotStoredHint);
