@@ -23,6 +23,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowsAlive.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
@@ -413,16 +414,29 @@ void TfrmMain::plButton16Click(QObject*)
 
 TEngineContext TfrmMain::EngineContext()
 {
+    return EngineContextFor(CurrentAnalysis);
+}
+
+TEngineContext TfrmMain::EngineContextFor(TAnalysisRecord& analysis)
+{
     const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
     const TEngineModels models{*model1ComKeiko_, *model1ComTenteki_, *model2ComTenteki_, *modelMM1ComKeiko_,
                                *modelMM1ComTenteki_};
-    return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
-                          models, simulationBuffers_);
+    return TEngineContext(CurrentPatient, analysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days, models,
+                          simulationBuffers_);
 }
 
 int TfrmMain::EstimateIndividualParams()
 {
-    return ::EstimateIndividualParams(EngineContext());
+    // A fit can take seconds: it runs on a worker thread while the window
+    // repaints and takes no input. It writes a copy of the analysis record,
+    // which becomes the current one once the fit has returned, so nothing the
+    // window paints meanwhile is written under it.
+    TAnalysisRecord analysis = CurrentAnalysis;
+    const TEngineContext context = EngineContextFor(analysis);
+    const int result = vcl::RunKeepingWindowsAlive([&context] { return ::EstimateIndividualParams(context); });
+    CurrentAnalysis = analysis;
+    return result;
 }
 
 double TfrmMain::ConcentrationAt(int t, double* second, double* central, int* passed, int flag,

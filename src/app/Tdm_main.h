@@ -86,7 +86,8 @@ public:
     void plButton16Click(QObject* Sender);
 
     // The engine on the case on screen: thin calls that pass the window's
-    // state (records, schedule sets, graph days, model objects) in.
+    // state (records, schedule sets, graph days, model objects) in. The
+    // estimation keeps the window alive while it runs.
     int EstimateIndividualParams();
     double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
     void SelectSimulationParams(double* central, double* second, int flag);
@@ -120,6 +121,8 @@ private:
     void BuildStepBar(QWidget* client);
     void BuildPages(QWidget* client);
     void ApplyLoadedCase(TLoadedCase& loaded);
+    // The engine's view of the case with `analysis` as its analysis record.
+    TEngineContext EngineContextFor(TAnalysisRecord& analysis);
 
     int highestStep_ = 0;
     TWorkflowView workflow_;

@@ -8,37 +8,32 @@
 #include "SchedulePage.h"
 #include "ScheduleExpansion.h"
 #include "ScheduleSort.h"
+#include "ScheduleTestData.h"
 #include "ScheduleUndo.h"
 #include "Ucommon.h"
 #include "plButton.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
 const QString Key = QStringLiteral("20261201093000");
-constexpr double Day = 45200;   // 2023-09-30
+using schedule_test::At;
+using schedule_test::Day;
 const double Today = vcl::EncodeDate(2026, 12, 8);
 
-double At(int hour, int minute)
-{
-    return vcl::EncodeTime(hour, minute, 0, 0);
-}
-
+// Daily from start to end at the time of day.
 TPrescription Daily(double start, double end, double timeOfDay, double dose, double dripHours = 0)
 {
-    TPrescription p;
-    p.touyo_start_time = start;
-    p.touyo_end_time = end;
-    p.touyo_interval = 1;
-    p.touyo_time = timeOfDay;
-    p.touyo_dose = dose;
-    p.touyo_drip_time = dripHours;
-    return p;
+    return schedule_test::Prescription(start, end, 1, timeOfDay, dose, dripHours);
 }
 
 struct Sampling {
@@ -63,13 +58,13 @@ void PrintTo(const FamilyCase& c, std::ostream* os)
 
 const FamilyCase Families[] = {
     {"theophylline, one compartment oral", 2, 1, 1, 0,
-     {.ka = 1.5, .vd = 0.5, .f = 1.0, .cl = 0.04}, {.ka = 50, .vd = 20, .cl = 30},
+     {.ka = 1.5, .ke = 0.08, .vd = 0.5, .f = 1.0, .cl = 0.04}, {.ka = 50, .vd = 20, .cl = 30},
      {Daily(Day, Day + 6, At(9, 0), 200), Daily(Day, Day + 6, At(21, 0), 200)},
-     {{Day + 3 + At(8, 0), 48.0}, {Day + 3 + At(11, 0), 42.0}, {Day + 5 + At(8, 30), 73.0}}},
+     {{Day + 3 + At(8, 0), 5.9}, {Day + 3 + At(11, 0), 8.4}, {Day + 5 + At(8, 30), 5.2}}},
     {"vancomycin, one compartment infusion", 5, 1, 1, 1,
-     {.vd = 0.85, .f = 1.0, .cl = 0.06}, {.vd = 20, .cl = 35},
+     {.ke = 0.06 / 0.85, .vd = 0.85, .f = 1.0, .cl = 0.06}, {.vd = 20, .cl = 35},
      {Daily(Day, Day + 6, At(9, 0), 1000, 1), Daily(Day, Day + 6, At(21, 0), 1000, 1)},
-     {{Day + 2 + At(8, 30), 94.0}, {Day + 2 + At(11, 0), 88.0}, {Day + 4 + At(8, 30), 172.0}}},
+     {{Day + 2 + At(8, 30), 19.0}, {Day + 2 + At(11, 0), 27.4}, {Day + 4 + At(8, 30), 18.1}}},
     {"vancomycin, two compartments", 5, 1, 1, 2,
      {.v1 = 18.0, .f = 1.0, .k12 = 0.5, .k21 = 0.3, .cl = 0.06}, {.v1 = 25, .k12 = 40, .k21 = 40, .cl = 35},
      {Daily(Day, Day + 6, At(9, 0), 1000, 1), Daily(Day, Day + 6, At(21, 0), 1000, 1)},
@@ -199,6 +194,11 @@ TEST_P(AnalyseFamilyTest, AnalysedStoredReloadedAndAnalysedAgainWithTheSameEstim
     EXPECT_EQ(stored.analysis_date, Today);
     const TParamBlock estimates = CurrentAnalysis.kaiseki;
     const double ss = CurrentAnalysis.ss;
+    // The fit ran on a worker thread; the same fit on this thread gives the
+    // same bits.
+    ASSERT_EQ(::EstimateIndividualParams(frmMain->EngineContext()), FitConverged);
+    EXPECT_TRUE(SameBlock(CurrentAnalysis.kaiseki, estimates));
+    EXPECT_EQ(CurrentAnalysis.ss, ss);
 
     // A new patient, then the case again from the case search.
     frmMain->plButton6Click(nullptr);
@@ -396,4 +396,58 @@ TEST_F(AnalyseCommandTest, OverlappingInfusionsInAUsedSetAreRefusedBeforeAnythin
     EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_FALSE(ScheduleSets.UndoList.empty());
+}
+
+// A fit typed far from any population: while it runs the window repaints,
+// runs its timers and shows the wait cursor, and takes no click and no
+// closing; the work budget ends it as a failed fit.
+TEST_F(AnalyseCommandTest, ASlowFitKeepsTheWindowAliveAndEndsAsAFailedFit)
+{
+    const FamilyCase slow{"phenytoin, typed prior", 3, 1, 1, 0,
+                          {.ka = 0.2715, .vd = 640.2713, .f = 0.7015, .a = 17.4785, .b = 137.0124},
+                          {.ka = 303.3063, .vd = 402.8484, .a = 942.4673, .b = 170.0748},
+                          {Daily(Day, Day + 6, At(9, 0), 14.1328), Daily(Day, Day + 6, At(21, 0), 14.1328)},
+                          {{Day + At(12, 50), 0.1162}, {Day + 2 + At(9, 44), 35.9938},
+                           {Day + 5 + At(13, 45), 10.8334}, {Day + 5 + At(15, 53), 804.0091}}};
+    EnterCase(slow);
+    CurrentPatient.patient_weight = 64.52;
+    CurrentAnalysis.weight_value = 1;
+    frmMain->show();
+
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    frmMain->TabSheet2->installEventFilter(&counter);
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    bool closed = true;
+    bool checked = false;
+    QTimer::singleShot(200, frmMain, [&] {
+        cursor = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+        QTest::mouseClick(frmMain->plButton35, Qt::LeftButton);   // "患者情報"
+        QTest::mouseClick(frmMain->TabSheet2->plButton16, Qt::LeftButton);
+        closed = frmMain->close();
+        counter.paints = 0;
+        frmMain->TabSheet2->repaint();
+        checked = true;
+    });
+
+    Analyse();
+
+    ASSERT_TRUE(checked) << "no event ran while the fit ran";
+    EXPECT_EQ(cursor, Qt::WaitCursor);
+    EXPECT_FALSE(closed);
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // One question, one failure message: the second click was dropped.
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("測定値が母集団パラメーターと大きく乖離している")));
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    EXPECT_TRUE(frmMain->isVisible());
+    EXPECT_EQ(CurrentAnalysis.ss, 0.0);
+    EXPECT_EQ(StoredAnalysis().analysis_date, 0.0);
 }
