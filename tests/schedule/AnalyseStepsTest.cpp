@@ -37,28 +37,6 @@ TScheduleSets Sets(std::vector<int> counts, int current = 0)
 
 } // namespace
 
-TEST(AnalyseSteps, ListedSetsReachTheCurrentSetAndEveryFilledOne)
-{
-    struct Case {
-        std::vector<int> counts;
-        int current;
-        int listed;
-    } cases[] = {
-        {{3}, 0, 0},
-        {{3, 3, 3}, 0, 2},
-        {{3, 3, 0}, 2, 2},       // a changed regimen being filled is listed
-        {{3, 0, 3, 3}, 0, 0},    // sets after the first empty one do not count
-        {{3, 0, 3, 3}, 1, 1},
-        {{3, 3, 3, 3}, 1, 3},    // a filled set is never hidden behind the current one
-    };
-    for (const Case& c : cases) {
-        const TScheduleSets sets = Sets(c.counts, c.current);
-        EXPECT_EQ(LastListedScheduleSetIndex(sets), c.listed) << "current " << c.current;
-    }
-    EXPECT_EQ(ScheduleSetName(0), QStringLiteral("患者データ"));
-    EXPECT_EQ(ScheduleSetName(3), QStringLiteral("変更3"));
-}
-
 TEST(AnalyseSteps, CheckRefusesEmptyListedSetsAndSetsTheEngineCannotCompute)
 {
     const QString empty = QStringLiteral("投与スケジュールが設定されていません。");

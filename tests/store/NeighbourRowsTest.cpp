@@ -13,7 +13,7 @@ const QString Keys[] = {QStringLiteral("20260105093000"), QStringLiteral("202601
 
 // One stored row: its table, its identifying columns and its values exactly.
 struct TStoredRow {
-    CaseTable table;
+    CaseTable table = CaseTable::Patient;
     QString key;           // patient key
     int analysis = -1;     // -1 for a patient row
     int set = -1;          // schedule set of a prescription row
@@ -30,7 +30,9 @@ std::vector<TStoredRow> Snapshot()
         QSqlQuery query(QSqlDatabase::database(QStringLiteral("snapshot")));
         EXPECT_TRUE(query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(TableName(table))));
         while (query.next()) {
-            TStoredRow row{table, query.value(0).toString()};
+            TStoredRow row;
+            row.table = table;
+            row.key = query.value(0).toString();
             if (table != CaseTable::Patient)
                 row.analysis = query.value(1).toInt();
             if (table == CaseTable::Prescription)

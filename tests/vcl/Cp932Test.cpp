@@ -57,8 +57,9 @@ TEST(Cp932, ByteCountsAgreeWithTheEncoderAroundTheOneByteRanges)
     int checked = 0;
     for (char32_t ucs : {char32_t(0x20), char32_t(0x7E), char32_t(0x7F), char32_t(0xA5), char32_t(0x203E)}) {
         const QString ch = QString::fromUcs4(&ucs, 1);
-        if (IsCp932Encodable(ch))
+        if (IsCp932Encodable(ch)) {
             EXPECT_EQ(Cp932Length(ch), ToCp932(ch).size()) << std::hex << static_cast<unsigned>(ucs);
+        }
     }
     for (char32_t ucs = 0xFF01; ucs <= 0xFFEF; ++ucs) {
         const QString ch = QString::fromUcs4(&ucs, 1);

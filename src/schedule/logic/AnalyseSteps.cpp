@@ -9,7 +9,7 @@
 std::optional<TAnalyseMessage> CheckSetsForAnalysis(const TScheduleSets& sets, const TDrugKey& drug)
 {
     using namespace analyse_texts;
-    for (int set = 0; set <= LastListedScheduleSetIndex(sets); ++set) {
+    for (int set = 0; set <= LastListedScheduleSet(sets); ++set) {
         if (sets.ScheduleDayLists[set].empty())
             return TAnalyseMessage{NoAdministrations, ScheduleErrorCaption};
     }

@@ -42,7 +42,7 @@ struct TAnalyseMessage {
     QString Caption;
 };
 
-// Every listed set (0 .. LastListedScheduleSetIndex) must hold at least one
+// Every listed set (0 .. LastListedScheduleSet) must hold at least one
 // administration; the first that holds none stops the command with
 // "投与スケジュールが設定されていません。". Then every set in use
 // (0 .. LastScheduleSetIndex) must be one the engine can compute: no infusion

@@ -30,9 +30,17 @@ void ClearAllScheduleSets(TScheduleSets& sets)
     sets.Samplings.clear();
 }
 
-int LastListedScheduleSetIndex(const TScheduleSets& sets)
+int LastListedScheduleSet(const TScheduleSets& sets)
 {
     return std::max(LastScheduleSetIndex(sets), sets.CurSetIndex);
+}
+
+QStringList ScheduleSetChoices(int last)
+{
+    QStringList choices{ScheduleSetName(0)};
+    for (int set = 1; set <= last && set < ScheduleSetCount; ++set)
+        choices << ScheduleSetName(set);
+    return choices;
 }
 
 QString ScheduleSetName(int set)

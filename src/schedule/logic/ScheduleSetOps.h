@@ -3,6 +3,8 @@
 // explicitly; window code passes the process-wide `ScheduleSets`.
 #include "Ucommon.h"
 
+#include <QStringList>
+
 // The highest k in 1..3 such that sets 1..k all hold a prescription; 0 when
 // set 1 is empty. Sets after the first empty one are not looked at.
 int LastScheduleSetIndex(const TScheduleSets& sets);
@@ -14,13 +16,14 @@ void ClearCurrentScheduleSet(TScheduleSets& sets);
 // left alone (the caller clears it separately).
 void ClearAllScheduleSets(TScheduleSets& sets);
 
-// --- The set choice ---
-// The sets the set choice lists and the Analyse command checks: 0 .. the
-// larger of LastScheduleSetIndex and the current set, so a changed regimen
-// that is being filled is listed (and refused while it is empty) and a
-// filled set is never hidden behind the current one.
-int LastListedScheduleSetIndex(const TScheduleSets& sets);
+// The last set the set choice lists, and the Analyse command checks: the
+// used sets 0 .. LastScheduleSetIndex, and the current set when it lies
+// beyond them (a changed regimen just emptied). Sets after it are not listed,
+// whatever they hold.
+int LastListedScheduleSet(const TScheduleSets& sets);
 
-// The name of a set in the set choice: "患者データ" for set 0, "変更1" ..
-// "変更3" for the changed regimens.
+// The set choice's entries for sets 0 .. last: "患者データ", "変更1", ...
+QStringList ScheduleSetChoices(int last);
+
+// The name of one set in the set choice and in messages about it.
 QString ScheduleSetName(int set);

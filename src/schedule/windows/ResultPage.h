@@ -20,7 +20,10 @@ public:
     void RefreshGraph();
 
     TplButton* plButton12;     // "印字"; the main window attaches the print command
+    TplButton* plButton13;     // "動態係数"; the main window opens the parameter display
     TplButton* plButton42;     // the export button panel, shown when exporting is set up
+    TplButton* plButton44;     // "CSV出力" on the panel; the main window attaches the export
+    TplButton* plButton43;     // "入力値補正" on the panel
 
 private:
     TMainWindowHub& hub_;
