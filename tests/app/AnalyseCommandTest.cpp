@@ -150,20 +150,6 @@ protected:
         return stored;
     }
 
-    // Runs one statement on the working file beside the program's connection.
-    void ExecuteOnDatabase(const QString& sql)
-    {
-        {
-            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            raw.setDatabaseName(WorkingDatabasePath());
-            ASSERT_TRUE(raw.open());
-            QSqlQuery query(raw);
-            ASSERT_TRUE(query.exec(sql)) << query.lastError().text().toStdString();
-            raw.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    }
-
     int RowCount(const QString& table)
     {
         QSqlQuery query(QSqlDatabase::database(TDataModule1::ConnectionName));
@@ -325,7 +311,7 @@ TEST_F(AnalyseCommandTest, SetsAreNumberedFromZeroAndAnEmptyListedRegimenIsRefus
 TEST_F(AnalyseCommandTest, AFailedScheduleStoreKeepsNothingAndStops)
 {
     EnterCase(Families[0]);
-    ExecuteOnDatabase(QStringLiteral(
+    OnTheDatabase(QStringLiteral(
         "CREATE TRIGGER full BEFORE INSERT ON saiketu BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END"));
     CurrentAnalysis.init_value = 1.5;
     const TParamBlock before = CurrentAnalysis.kaiseki;
@@ -348,7 +334,7 @@ TEST_F(AnalyseCommandTest, AFailedScheduleStoreKeepsNothingAndStops)
 TEST_F(AnalyseCommandTest, EstimatesThatCannotBeStoredAreShownAsNotStored)
 {
     EnterCase(Families[0]);
-    ExecuteOnDatabase(QStringLiteral("CREATE TRIGGER locked BEFORE UPDATE ON kaiseki WHEN NEW.analysis_date <> "
+    OnTheDatabase(QStringLiteral("CREATE TRIGGER locked BEFORE UPDATE ON kaiseki WHEN NEW.analysis_date <> "
                                      "OLD.analysis_date BEGIN SELECT RAISE(ABORT, 'database is locked'); END"));
 
     Analyse();
