@@ -10,6 +10,7 @@
 #include "EstimationDispatch.h"
 #include "GraphPicture.h"
 #include "GraphRange.h"
+#include "HintLine.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
 #include "PatientPage.h"
@@ -23,6 +24,7 @@
 #include "uDataBase.h"
 #include "uHelpDlg.h"
 #include "ResultDialogs.h"
+#include "uSplash.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
@@ -81,6 +83,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     BuildHeader(client);
     BuildPages(client);
     BuildStepBar(client);
+    // The hint line follows the pointer over the window's controls.
+    new THintLine(this, header_.Panel17);
 
     Timer1 = new QTimer(this);
     Timer2 = new QTimer(this);
@@ -218,6 +222,8 @@ void TfrmMain::BuildPages(QWidget* client)
     });
 
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
+    TabSheet6->plButton25->OnClick = [this](QObject* Sender) { plButton25Click(Sender); };
+    TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
@@ -241,6 +247,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 void TfrmMain::FormShow()
 {
     TabSheet6->FillCategoryCombo();
+    // The disclaimer as soon as the window is on the screen: agreeing closes
+    // it, disagreeing closes this window and so ends the program.
+    QTimer::singleShot(0, this, [] {
+        vcl::RunEventHandler([] {
+            if (frmSplash)
+                frmSplash->ShowModal();
+        });
+    });
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -302,6 +316,17 @@ void TfrmMain::ShowCaseFrom(int step)
         TabSheet4->ShowResults();
 }
 
+void TfrmMain::ResetScheduleEntry()
+{
+    // A new schedule starts today: the calendar and every date picker on
+    // today, the period "無限" ("開始日のみ" for methotrexate); the entry
+    // cells were emptied by SetupSchedulePage.
+    TabSheet2->ShowLoadedSchedule(vcl::Date());
+    TabSheet2->RefreshCalendar();
+    TabSheet2->UpdateCalendarPeriod();
+    TabSheet2->RefreshScheduleView();
+}
+
 void TfrmMain::plButton35Click(QObject*)
 {
     SetWorkflowStep(highestStep_, 0);
@@ -342,6 +367,16 @@ void TfrmMain::PageControl1Change(QObject*)
     run(Timer2, timers.Timer2);
     // Timer3 has nothing to do; its state is kept only as the page asks.
     run(Timer3, timers.Timer3);
+}
+
+void TfrmMain::plButton25Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Information);
+}
+
+void TfrmMain::plButton48Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Population);
 }
 
 void TfrmMain::plButton29Click(QObject*)
