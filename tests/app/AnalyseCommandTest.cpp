@@ -285,7 +285,8 @@ TEST_F(AnalyseCommandTest, SetsAreNumberedFromZeroAndAnEmptyListedRegimenIsRefus
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_FALSE(ScheduleSets.UndoList.empty());
 
-    ScheduleSets.CurSetIndex = 2;
+    // Every set in use is stored, whichever is shown.
+    ScheduleSets.CurSetIndex = 0;
     Analyse();
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
     for (int set = 0; set <= 2; ++set) {
