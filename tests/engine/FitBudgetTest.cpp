@@ -62,6 +62,19 @@ TEST(FitBudget, ASlowFitOfATypedPriorEndsByTheBudgetAsAFailedFit)
     EXPECT_EQ(c.analysis.kaiseki.vd, 640.2713);
     EXPECT_EQ(c.analysis.kaiseki.b, 137.0124);
     EXPECT_EQ(c.analysis.ss, 0.0);
+
+    // The budget is per fit: the next fit of the same model object, on an
+    // ordinary phenytoin case, has all of it again.
+    std::vector<PkDoseEvent> daily;
+    for (int d = 0; d < 30; ++d)
+        daily.push_back({d * 1440 + 540, 300.0, 0});
+    const double times[3] = {9 * 24 + 9.0, 20 * 24 + 9.0, 28 * 24 + 9.0};
+    const double concs[3] = {7.5, 11.9, 13.4};
+    const double omega[4] = {0.2, 0.5, 0.45, 0.3};
+    double theta[4] = {0.7, 1.0, 4.0, 0.29};
+    double objective = 0.0;
+    EXPECT_EQ(c.oralMM->Estimate(theta, omega, times, concs, 3, 60.0, daily, 0.9, &objective, 0, 0.0), 0);
+    EXPECT_LT(c.oralMM->LastFitWork(), pk::kFitWorkBudget / 100);
 }
 
 namespace {
