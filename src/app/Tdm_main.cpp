@@ -8,7 +8,6 @@
 #include "ConcentrationDispatch.h"
 #include "DrugPage.h"
 #include "EstimationDispatch.h"
-#include "GraphPicture.h"
 #include "GraphRange.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
@@ -51,10 +50,6 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         throw vcl::Exception(databaseError);
 
     LoadDebugSettings();
-
-    graphBaseBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
-    graphLayerBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
-    graphWorkBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
 
     ScheduleSets = TScheduleSets{};
     model1ComKeiko_ = std::make_unique<T1ComKeikoGN>();
@@ -435,10 +430,35 @@ bool TfrmMain::CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k)
 
 bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
 {
-    return ::CalcDailyAucFine(EngineContext(), curveLists_, day, values, k);
+    return ::CalcDailyAucFine(EngineContext(), CurveLists(), day, values, k);
 }
 
 void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)
 {
     ::CalcConcCurveOfDay(EngineContext(), day, values);
+}
+
+const TCurveLists& TfrmMain::CurveLists() const
+{
+    return TabSheet4->CurveLists();
+}
+
+const QStringList& TfrmMain::CompartmentLines() const
+{
+    return TabSheet4->CompartmentLines();
+}
+
+void TfrmMain::RefreshGraph()
+{
+    TabSheet4->RefreshGraph();
+}
+
+void TfrmMain::ComputeCurves()
+{
+    TabSheet4->ComputeCurves();
+}
+
+void TfrmMain::DrawGraph()
+{
+    TabSheet4->DrawGraph();
 }

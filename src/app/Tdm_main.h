@@ -16,7 +16,6 @@
 #include "MainWindowHub.h"
 #include "Workflow.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -52,8 +51,8 @@ public:
     // Shows the pages from a step on, as far as the case reaches.
     void ShowCaseFrom(int step) override;
     TGraphState& Graph() override { return graph_; }
-    const TCurveLists& CurveLists() const override { return curveLists_; }
-    const QStringList& CompartmentLines() const override { return compartmentLines_; }
+    const TCurveLists& CurveLists() const override;
+    const QStringList& CompartmentLines() const override;
     // The records, the schedule sets, the graph's days and the window's model
     // objects and buffers.
     TEngineContext EngineContext() override;
@@ -92,6 +91,11 @@ public:
     bool CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k);
     void CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values);
 
+    // The concentration graph of the result page.
+    void RefreshGraph();
+    void ComputeCurves();
+    void DrawGraph();
+
     // Components of the window, named as the pages' code refers to them.
     TplButton* plButton29;                 // "?"
     TplButton* plButton35;                 // step buttons
@@ -124,20 +128,12 @@ private:
     TMainHeader header_;
     bool shownOnce_ = false;
 
-    // The graph's drawing surfaces, 800 x 450 with 32 bits per pixel.
-    QImage graphBaseBitmap_;
-    QImage graphLayerBitmap_;
-    QImage graphWorkBitmap_;
     // One object of each model, kept for the whole run.
     std::unique_ptr<T1ComKeikoGN> model1ComKeiko_;
     std::unique_ptr<T1ComTentekiGN> model1ComTenteki_;
     std::unique_ptr<T2ComTentekiGN> model2ComTenteki_;
     std::unique_ptr<TMM1ComKeikoGN> modelMM1ComKeiko_;
     std::unique_ptr<TMM1ComTentekiGN> modelMM1ComTenteki_;
-    // The graph's two-minute curves (0 the population curve, 1 + i set i) and
-    // the compartment listing built from them.
-    TCurveLists curveLists_;
-    QStringList compartmentLines_;
     // Scratch arrays of the simulation, reused from call to call.
     TSimulationBuffers simulationBuffers_;
 };

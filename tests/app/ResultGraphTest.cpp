@@ -1,0 +1,130 @@
+// The result page's graph as a user meets it: a stored two-compartment
+// vancomycin case is loaded, the graph and its lists computed, the legend
+// laid out for the drug, and the display options hide and show layers
+// without recomputing.
+#include "MainWindowFixture.h"
+
+#include "GraphPanel.h"
+#include "ResultPage.h"
+#include "Ucommon.h"
+#include "plButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+constexpr const char* CaseKey = "20261201093000";
+
+// Vancomycin, two compartments: 1 g every 12 hours for a week from
+// 2026-12-01 in set 0, 1.5 g from the third day in set 1, one trough.
+void StoreTwoCompartmentCase(TDataModule1& store)
+{
+    TPatientRecord p = ResetPatientRecord();
+    p.patient_id_t = QString::fromLatin1(CaseKey);
+    p.patient_name = QStringLiteral("山田太郎");
+    p.patient_weight = 60;
+    ASSERT_EQ(store.SavePatient(p), 0);
+    TAnalysisRecord a = ResetAnalysisRecord();
+    a.patient_id = QString::fromLatin1(CaseKey);
+    a.kubun_id = 5;
+    a.yakuzainame_id = 1;
+    a.yakuhinname_id = 1;
+    a.analysis_algo = 2;
+    a.syutten_id = 1;
+    a.bosyudan.v1 = 21;
+    a.bosyudan.cl = 0.055;
+    a.bosyudan.k12 = 0.55;
+    a.bosyudan.k21 = 0.3;
+    a.kaiseki = a.bosyudan;
+    a.kaiseki.cl = 0.047;
+    std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
+    TPrescription rx;
+    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 1);
+    rx.touyo_end_time = vcl::EncodeDate(2026, 12, 7);
+    rx.touyo_interval = 1;
+    rx.touyo_dose = 1000;
+    rx.touyo_drip_time = 1;
+    for (double hour : {9.0, 21.0}) {
+        rx.touyo_time = hour / 24;
+        sets[0].push_back(rx);
+    }
+    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 3);
+    rx.touyo_dose = 1500;
+    sets[1].push_back(rx);
+    std::vector<TSamplingRecord> samplings(1);
+    samplings[0].saiketu_time = vcl::EncodeDate(2026, 12, 3) + 8.5 / 24;
+    samplings[0].saiketu_value = 12.5;
+    ASSERT_EQ(store.SaveAnalysisWithSchedule(a, sets, 1, samplings), 0);
+}
+
+QRgb PanelPixel(QPoint at)
+{
+    return frmMain->TabSheet4->Panel9->grab().toImage().pixel(at) | 0xFF000000u;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, LoadedCaseShowsItsGraphAndTheDisplayOptionsOnlyRedraw)
+{
+    StartProgram();
+    StoreTwoCompartmentCase(*DataModule1);
+    frmMain->show();
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    TResultPage& page = *frmMain->TabSheet4;
+    EXPECT_EQ(frmMain->PageControl1->currentWidget(), &page);
+
+    // Seven days every 2 minutes, for the population and sets 0 and 1.
+    const TCurveLists& lists = frmMain->CurveLists();
+    for (int curve = 0; curve <= 2; ++curve)
+        EXPECT_EQ(lists[curve].size(), 7u * 720) << curve;
+    EXPECT_TRUE(lists[3].empty());
+    EXPECT_EQ(frmMain->CompartmentLines().size(), 7 * 720);
+    EXPECT_TRUE(frmMain->CompartmentLines().front().startsWith(QStringLiteral("2026/12/01 00:00:00,")));
+
+    // The legend of a two-curve drug with one changed regimen, and its buttons.
+    EXPECT_TRUE(page.CheckBox4->isVisible());
+    EXPECT_EQ(page.CheckBox4->text(), QStringLiteral("血中 (実線)"));
+    EXPECT_EQ(page.CheckBox5->text(), QStringLiteral("末梢 (点線)"));
+    EXPECT_EQ(page.SetRows[1]->y(), 80 + 174);
+    EXPECT_TRUE(page.SetRows[1]->isEnabled());
+    EXPECT_FALSE(page.SetRows[2]->isEnabled());
+    EXPECT_EQ(page.GroupBox16->height(), 80 + 201);
+    EXPECT_TRUE(page.plButton54->isVisible());
+    EXPECT_EQ(page.plButton54->x(), 488);
+    EXPECT_EQ(page.plButton17->x(), 608);
+    EXPECT_FALSE(page.plButton57->isVisible());
+    EXPECT_EQ(page.plButton52->width(), 489 + 240);
+
+    // What the screen shows: the band left of the first dose, the trough's square.
+    EXPECT_EQ(PanelPixel({65, 310}), vcl::ToQColor(0xB5FFFF).rgb());
+    ASSERT_TRUE(page.Graph().IsVisible(GraphLayer::ImageWave1));
+
+    // Unticking "患者" hides every set's layers and computes nothing again.
+    const TCurvePoint* firstPoint = lists[1].data();
+    QTest::mouseClick(page.CheckBox1, Qt::LeftButton, {}, QPoint(6, page.CheckBox1->height() / 2));
+    EXPECT_FALSE(page.CheckBox1->isChecked());
+    for (GraphLayer layer : {GraphLayer::ImageWave0, GraphLayer::ImageWave1, GraphLayer::ImageWave0M})
+        EXPECT_FALSE(page.Graph().IsVisible(layer));
+    EXPECT_TRUE(page.Graph().IsVisible(GraphLayer::ImageWaveBosyu));
+    EXPECT_EQ(frmMain->CurveLists()[1].data(), firstPoint);
+
+    // The dotted box alone hides the dotted layers; set 1's row its own layers.
+    QTest::mouseClick(page.CheckBox1, Qt::LeftButton, {}, QPoint(6, page.CheckBox1->height() / 2));
+    QTest::mouseClick(page.CheckBox5, Qt::LeftButton, {}, QPoint(6, page.CheckBox5->height() / 2));
+    EXPECT_TRUE(page.Graph().IsVisible(GraphLayer::ImageWave0));
+    EXPECT_FALSE(page.Graph().IsVisible(GraphLayer::ImageWave0M));
+    QTest::mouseClick(page.SetRows[1], Qt::LeftButton, {}, QPoint(6, page.SetRows[1]->height() / 2));
+    EXPECT_FALSE(page.Graph().IsVisible(GraphLayer::ImageWave1));
+    EXPECT_TRUE(page.Graph().IsVisible(GraphLayer::ImageWave0));
+
+    // "測定値" unticked: the trough's square leaves the axes layer.
+    const QImage& base = page.Graph().Image(GraphLayer::ImageWaveBase);
+    const QPoint trough(60 + static_cast<int>((2 + 8.5 / 24) * 720 / 7), 390 - static_cast<int>(12.5 * 370 / 60));
+    EXPECT_EQ(base.pixel(trough) | 0xFF000000u, vcl::ToQColor(0x008000).rgb());
+    QTest::mouseClick(page.CheckBox3, Qt::LeftButton, {}, QPoint(6, page.CheckBox3->height() / 2));
+    EXPECT_NE(page.Graph().Image(GraphLayer::ImageWaveBase).pixel(trough) | 0xFF000000u,
+              vcl::ToQColor(0x008000).rgb());
+}
