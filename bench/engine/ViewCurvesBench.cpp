@@ -9,11 +9,7 @@
 #include "AllocationCount.h"
 #include "ConcentrationDispatch.h"
 #include "CurveSampling.h"
-#include "U1comkeikogn.h"
-#include "U1comtentekign.h"
-#include "U2comtentekign.h"
-#include "Umm1comkeikogn.h"
-#include "Umm1comtentekign.h"
+#include "ModelObjects.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,19 +68,14 @@ struct VancomycinView {
 
     TEngineContext Context()
     {
-        return TEngineContext(patient, analysis, sets, 3, {0, 0, 14}, models, buffers);
+        return TEngineContext(patient, analysis, sets, 3, {0, 0, 14}, objects.Models(), buffers);
     }
 
     TPatientRecord patient;
     TAnalysisRecord analysis;
     TScheduleSets sets;
     TSimulationBuffers buffers;
-    std::unique_ptr<T1ComKeikoGN> m1 = std::make_unique<T1ComKeikoGN>();
-    std::unique_ptr<T1ComTentekiGN> m2 = std::make_unique<T1ComTentekiGN>();
-    std::unique_ptr<T2ComTentekiGN> m3 = std::make_unique<T2ComTentekiGN>();
-    std::unique_ptr<TMM1ComKeikoGN> m4 = std::make_unique<TMM1ComKeikoGN>();
-    std::unique_ptr<TMM1ComTentekiGN> m5 = std::make_unique<TMM1ComTentekiGN>();
-    TEngineModels models{*m1, *m2, *m3, *m4, *m5};
+    TModelObjects objects;
 };
 
 constexpr int kCurves = ScheduleSetCount + 1;

@@ -12,107 +12,46 @@
 //   past every set's last dose: <= 4 s.
 // The ..OneThread cases show the same work on the calling thread alone.
 #include "ConcentrationGraph.h"
-#include "DoseEvents.h"
-#include "GraphSpan.h"
-#include "ScheduleExpansion.h"
-#include "ScheduleSetOps.h"
-#include "ScheduleSort.h"
-#include "U1comkeikogn.h"
-#include "U1comtentekign.h"
-#include "U2comtentekign.h"
-#include "Umm1comkeikogn.h"
-#include "Umm1comtentekign.h"
+#include "GraphTestCase.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
-constexpr double FirstDay = 46357;   // 2026-12-01
+using namespace graph_test;
 
 TPrescription Every(int fromDay, int toDay, int hour, double dose)
 {
-    TPrescription p;
-    p.touyo_start_time = FirstDay + fromDay;
-    p.touyo_end_time = FirstDay + toDay;
-    p.touyo_interval = 1;
-    p.touyo_time = hour / 24.0;
-    p.touyo_dose = dose;
-    p.touyo_drip_time = 1;
-    return p;
+    return Prescription(Day + fromDay, Day + toDay, 1, hour / 24.0, dose, 1);
 }
 
-struct VancomycinCase {
-    VancomycinCase()
-    {
-        patient.patient_weight = 62.0;
-        analysis.kubun_id = 5;
-        analysis.yakuzainame_id = 1;
-        analysis.yakuhinname_id = 1;
-        analysis.analysis_algo = 2;
-        analysis.bosyudan.v1 = 0.35 * 62.0;
-        analysis.bosyudan.cl = 0.055;
-        analysis.bosyudan.k12 = 0.55;
-        analysis.bosyudan.k21 = 0.3;
-        analysis.kaiseki = analysis.bosyudan;
-        analysis.kaiseki.v1 = 0.31 * 62.0;
-        analysis.kaiseki.cl = 0.047;
-        auto& rx = sets.PrescriptionLists;
+void FillCase(GraphCase& c)
+{
+    SetVancomycinParameters(c);
+    for (int hour : {9, 21})
+        c.Add(0, Every(0, 13, hour, 1000));
+    for (int s = 1; s < ScheduleSetCount; ++s) {
         for (int hour : {9, 21})
-            rx[0].push_back(Every(0, 13, hour, 1000));
-        for (int s = 1; s < ScheduleSetCount; ++s) {
-            for (int hour : {9, 21})
-                rx[s].push_back(Every(0, 4, hour, 1000));
-        }
-        for (int hour : {9, 21})
-            rx[1].push_back(Every(5, 13, hour, 1500));
-        for (int hour : {1, 9, 17})
-            rx[2].push_back(Every(5, 13, hour, 750));
-        rx[3].push_back(Every(5, 13, 9, 2000));
-        ComputeGraphSpan(rx[0], DrugKeyOf(analysis), FirstDay, graph);
-        graph.GraphYMin = 0;
-        graph.GraphYMax = 60;
-        graph.GraphYRange = 60;
-        graph.RangeLower = 10;
-        graph.RangeUpper = 20;
-        for (int s = 0; s < ScheduleSetCount; ++s) {
-            ExpandPrescriptions(rx[s], DrugKeyOf(analysis), sets.ScheduleDayLists[s]);
-            SortByTime(sets.ScheduleDayLists[s]);
-            BuildDoseEvents(sets.ScheduleDayLists[s], DoseEventContextOf(analysis, graph), sets.DoseEventLists[s]);
-        }
+            c.Add(s, Every(0, 4, hour, 1000));
     }
-    void View(int fromDay, int days)
-    {
-        graph.GraphViewStart = FirstDay + fromDay;
-        graph.GraphViewEnd = graph.GraphViewStart + days;
-        graph.GraphViewDays = days;
-    }
-    TEngineContext Context()
-    {
-        return TEngineContext(patient, analysis, sets, LastScheduleSetIndex(sets),
-                              {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd}, models, buffers);
-    }
-
-    TPatientRecord patient;
-    TAnalysisRecord analysis;
-    TScheduleSets sets;
-    TGraphState graph;
-    TSimulationBuffers buffers;
-    std::unique_ptr<T1ComKeikoGN> m1 = std::make_unique<T1ComKeikoGN>();
-    std::unique_ptr<T1ComTentekiGN> m2 = std::make_unique<T1ComTentekiGN>();
-    std::unique_ptr<T2ComTentekiGN> m3 = std::make_unique<T2ComTentekiGN>();
-    std::unique_ptr<TMM1ComKeikoGN> m4 = std::make_unique<TMM1ComKeikoGN>();
-    std::unique_ptr<TMM1ComTentekiGN> m5 = std::make_unique<TMM1ComTentekiGN>();
-    TEngineModels models{*m1, *m2, *m3, *m4, *m5};
-};
+    for (int hour : {9, 21})
+        c.Add(1, Every(5, 13, hour, 1500));
+    for (int hour : {1, 9, 17})
+        c.Add(2, Every(5, 13, hour, 750));
+    c.Add(3, Every(5, 13, 9, 2000));
+    c.Build(0, 60, 10, 20);
+}
 
 void Refresh(benchmark::State& state, int fromDay, int days, int threads)
 {
-    VancomycinCase c;
-    c.View(fromDay, days);
+    GraphCase c(5, 1, 1, 2);
+    FillCase(c);
+    c.graph.GraphViewStart = Day + fromDay;
+    c.graph.GraphViewEnd = c.graph.GraphViewStart + days;
+    c.graph.GraphViewDays = days;
     const TGraphFontMetrics metrics;
     TConcentrationGraph graph;
     for (auto _ : state) {

@@ -3,8 +3,9 @@
 // source, the step bar of the four-step workflow, the four pages and the hint
 // line. The pages are widgets of their own (patient and drug pages in
 // src/pages, schedule and result pages in src/schedule); what crosses pages
-// (the workflow, the case state, the graph state, the drawing surfaces) stays
-// here, and the pages reach it through TMainWindowHub.
+// (the workflow, the case state, the graph state, the model objects) stays
+// here, and the pages reach it through TMainWindowHub. The graph's layers and
+// curve lists belong to the result page.
 #include "ConcentrationSeries.h"
 #include "EngineContext.h"
 #include "Events.h"

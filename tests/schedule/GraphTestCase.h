@@ -9,14 +9,8 @@
 #include "ScheduleExpansion.h"
 #include "ScheduleSetOps.h"
 #include "ScheduleSort.h"
+#include "ModelObjects.h"
 #include "ScheduleTestData.h"
-#include "U1comkeikogn.h"
-#include "U1comtentekign.h"
-#include "U2comtentekign.h"
-#include "Umm1comkeikogn.h"
-#include "Umm1comtentekign.h"
-
-#include <memory>
 
 namespace graph_test {
 
@@ -71,7 +65,8 @@ struct GraphCase {
     TEngineContext Context()
     {
         return TEngineContext(patient, analysis, sets, LastScheduleSetIndex(sets),
-                              {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd}, models, buffers);
+                              {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd}, objects.Models(),
+                              buffers);
     }
 
     TPatientRecord patient;
@@ -79,18 +74,11 @@ struct GraphCase {
     TScheduleSets sets;
     TGraphState graph;
     TSimulationBuffers buffers;
-    std::unique_ptr<T1ComKeikoGN> m1 = std::make_unique<T1ComKeikoGN>();
-    std::unique_ptr<T1ComTentekiGN> m2 = std::make_unique<T1ComTentekiGN>();
-    std::unique_ptr<T2ComTentekiGN> m3 = std::make_unique<T2ComTentekiGN>();
-    std::unique_ptr<TMM1ComKeikoGN> m4 = std::make_unique<TMM1ComKeikoGN>();
-    std::unique_ptr<TMM1ComTentekiGN> m5 = std::make_unique<TMM1ComTentekiGN>();
-    TEngineModels models{*m1, *m2, *m3, *m4, *m5};
+    TModelObjects objects;
 };
 
-// Vancomycin, two compartments: 1 g over 1 hour every 12 hours for a week
-// from 09:00 of Day; changed regimens 1.5 g every 12 hours and 2 g once a
-// day from day 3; two measured troughs.
-inline void FillVancomycin(GraphCase& c)
+// Vancomycin's two-compartment means and estimates.
+inline void SetVancomycinParameters(GraphCase& c)
 {
     TParamBlock& pop = c.analysis.bosyudan;
     pop.v1 = 0.35 * 60;
@@ -100,6 +88,14 @@ inline void FillVancomycin(GraphCase& c)
     c.analysis.kaiseki = pop;
     c.analysis.kaiseki.v1 = 0.31 * 60;
     c.analysis.kaiseki.cl = 0.047;
+}
+
+// Vancomycin, two compartments: 1 g over 1 hour every 12 hours for a week
+// from 09:00 of Day; changed regimens 1.5 g every 12 hours and 2 g once a
+// day from day 3; two measured troughs.
+inline void FillVancomycin(GraphCase& c)
+{
+    SetVancomycinParameters(c);
     c.Add(0, Prescription(Day, Day + 6, 1, At(9, 0), 1000, 1));
     c.Add(0, Prescription(Day, Day + 6, 1, At(21, 0), 1000, 1));
     c.Add(1, Prescription(Day, Day + 2, 1, At(9, 0), 1000, 1));
