@@ -3,9 +3,8 @@
 // vancomycin case, one point every 2 minutes, each curve resumed from point
 // to point, on one thread and on every thread of the processor. Target: the
 // 14-day view <= 50 ms. The 100-day view whose dosing ends on day 14
-// integrates every point past the last dose from that dose; those points are
-// independent and spread over the threads (the graph's targets are in
-// bench/schedule).
+// integrates every point past the last dose from that dose (the graph's own
+// targets are in bench/graph).
 #include "AllocationCount.h"
 #include "ConcentrationDispatch.h"
 #include "CurveSampling.h"

@@ -4,6 +4,7 @@
 #include "CurveLanes.h"
 #include "CurveModel.h"
 #include "ParallelRuns.h"
+#include "WideLanes.h"
 
 #include <algorithm>
 #include <array>
@@ -165,13 +166,13 @@ template <class Model>
 void SamplePoints(int firstMinute, int stepMinutes, const CurvePlan& plan, int from, int to)
 {
     const typename Model::Rates rates = RatesOf<Model>(*plan.Model);
-    pk::CurveLane<Model> lanes[pk::kMaxCurveLanes];
-    int pointOf[pk::kMaxCurveLanes];
-    double bounds[pk::kMaxCurveLanes][2];
-    UnusedResume unused[pk::kMaxCurveLanes];
+    pk::CurveLane<Model> lanes[pk::kMaxWideLanes];
+    int pointOf[pk::kMaxWideLanes];
+    double bounds[pk::kMaxWideLanes][2];
+    UnusedResume unused[pk::kMaxWideLanes];
     int running = 0;
     auto run = [&] {
-        pk::SimulateLanes(lanes, running);
+        pk::SimulateOneIntervalLanes(lanes, running);
         for (int r = 0; r < running; ++r)
             StoreValue(plan, pointOf[r], lanes[r].y);
         running = 0;
@@ -194,7 +195,7 @@ void SamplePoints(int firstMinute, int stepMinutes, const CurvePlan& plan, int f
         SetUpInterval(lanes[running], rates, plan.States[start.Event], &plan.Intervals.Inputs[start.Event],
                       bounds[running], unused[running]);
         pointOf[running++] = j;
-        if (running == pk::kMaxCurveLanes)
+        if (running == pk::kMaxWideLanes)
             run();
     }
     run();

@@ -2,15 +2,14 @@
 // Whole curves sampled at evenly spaced times, as the graph draws them: each
 // curve runs on its own state, started by SelectSimulationParams and carried
 // from point to point. Every value is bit for bit what ConcentrationAt gives
-// for that curve on its own, however the work is spread:
-// - up to its last dose a curve is one chain (each point resumes from the
-//   dose before it); the curves of one request are independent, so they run
-//   on threads of their own, several side by side on one thread when there
-//   are more curves than threads (CurveLanes.h);
-// - from the first point at or after its last dose event every point
-//   integrates from that one event state, which no later point moves, so
-//   those points are independent: they are handed out in chunks to the
-//   threads and run side by side in each.
+// for that curve called point by point, however the work is spread:
+// - a carried state only ever moves to the state at a dose event, and the
+//   state at an event is the same whichever points carried it there; so each
+//   curve first integrates its intervals from event to event once, and every
+//   point then integrates only its own last interval, from the state at the
+//   last event it reaches;
+// - those points are independent: they are handed out in chunks to the
+//   threads, and in each run side by side (WideLanes.h).
 #include "EngineContext.h"
 #include "ParallelRuns.h"
 
