@@ -1,5 +1,8 @@
 #include "ApplicationForms.h"
 
+#include "DrugHelpFacts.h"
+#include "MessageBox.h"
+#include "SchedulePage.h"
 #include "Tdm_main.h"
 #include "uAUC.h"
 #include "uAUCrHelpDlg.h"
@@ -40,6 +43,13 @@ void Create(Form*& instance)
     instance = new Form(frmMain);
 }
 
+// The same for a dialog that reads the main window through its hub.
+template <typename Form>
+void CreateOnHub(Form*& instance)
+{
+    instance = new Form(*frmMain, frmMain);
+}
+
 template <typename Form>
 void Destroy(Form*& instance)
 {
@@ -53,10 +63,10 @@ void CreateApplicationForms()
 {
     frmMain = new TfrmMain;
     DataModule1 = new TDataModule1;
-    Create(frmScale);
+    CreateOnHub(frmScale);
     Create(frmCollectPoint);
     Create(frmPatientSearch);
-    Create(frmConcentration);
+    CreateOnHub(frmConcentration);
     Create(frmDetailSet);
     Create(frmHelp);
     Create(frmDispParam);
@@ -73,13 +83,27 @@ void CreateApplicationForms()
     Create(frmPhenivaWarn);
     Create(frmCSVDisp);
     Create(frmCLcrHelpDlg);
-    Create(frmAUC);
+    CreateOnHub(frmAUC);
     Create(frmAUCrHelpDlg);
     Create(frmAlb);
     Create(frmVmax);
     Create(frmAlbHelpDlg);
-    Create(frmPKPD);
+    CreateOnHub(frmPKPD);
     Create(frmVmaxHelp);
+
+    // The help windows show the main window's pages as they are.
+    for (int page : {31, 32})
+        frmHelpDlg->SetPictureSource(page, [] { return frmMain->TabSheet2->grab(); });
+    frmHelp->SetActivePageSource([] { return frmMain->PageControl1->currentIndex(); });
+    frmHelpDlg->SetDrugFacts(std::make_unique<TProgramDrugHelpFacts>());
+}
+
+bool OpenCaseDatabaseAtStart()
+{
+    if (DataModule1->OpenDatabase() == 0)
+        return true;
+    vcl::ShowError(DataModule1->LastFailureText(), QStringLiteral("エラー"));
+    return false;
 }
 
 void DestroyApplicationForms()

@@ -8,5 +8,11 @@
 // cannot be made).
 void CreateApplicationForms();
 
+// The start-up's check of the working database: it must open, hold the case
+// tables and take writes. A database that fails would make every later save
+// fail, so the failure is shown (its file named) and false returned: the
+// program then ends without showing the main window.
+bool OpenCaseDatabaseAtStart();
+
 // Destroys them in the reverse order.
 void DestroyApplicationForms();

@@ -19,13 +19,13 @@ CaseLoadResult LoadCase(TDataModule1& store, const QString& patientKey, int kais
     loaded.Graph = graph;
     if (store.LoadPatient(patientKey, loaded.Patient) < 0
         || store.LoadAnalysis(patientKey, kaisekiId, loaded.Analysis) < 0)
-        return failed(CaseLoadResult::DatabaseFailed, store.LastError());
+        return failed(CaseLoadResult::DatabaseFailed, store.LastFailureText());
 
     const TDrugKey drug = DrugKeyOf(loaded.Analysis);
     TScheduleSets& sets = loaded.Sets;
     for (int set = 0; set < ScheduleSetCount; ++set) {
         if (store.LoadPrescriptions(patientKey, kaisekiId, set, sets.PrescriptionLists[set]) < 0)
-            return failed(CaseLoadResult::DatabaseFailed, store.LastError());
+            return failed(CaseLoadResult::DatabaseFailed, store.LastFailureText());
         // The span comes from the real schedule and fixes the clock of every
         // set's dose events, so set 0 goes first.
         if (set == 0)
@@ -39,7 +39,7 @@ CaseLoadResult LoadCase(TDataModule1& store, const QString& patientKey, int kais
                           QStringLiteral("投与スケジュールの投与回数が多すぎます。"));
     }
     if (store.LoadSamplings(patientKey, kaisekiId, sets.Samplings) < 0)
-        return failed(CaseLoadResult::DatabaseFailed, store.LastError());
+        return failed(CaseLoadResult::DatabaseFailed, store.LastFailureText());
     sets.CurSetIndex = 0;
     return CaseLoadResult::Loaded;
 }

@@ -19,7 +19,7 @@ struct TLoadedCase {
 
 enum class CaseLoadResult {
     Loaded,
-    DatabaseFailed,      // the store's reason is in the error text
+    DatabaseFailed,      // the error text is the store's failure text (two lines)
     TooManyDoseEvents,   // a set needs more events than the engine takes
 };
 

@@ -9,6 +9,7 @@
 #include "DrugPage.h"
 #include "EstimationDispatch.h"
 #include "GraphRange.h"
+#include "HintLine.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
 #include "PatientPage.h"
@@ -21,10 +22,13 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "ResultDialogs.h"
+#include "uSplash.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -74,6 +78,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     BuildHeader(client);
     BuildPages(client);
     BuildStepBar(client);
+    // The hint line follows the pointer over the window's controls.
+    new THintLine(this, header_.Panel17);
 
     Timer1 = new QTimer(this);
     Timer2 = new QTimer(this);
@@ -211,8 +217,12 @@ void TfrmMain::BuildPages(QWidget* client)
     });
 
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
+    TabSheet6->plButton25->OnClick = [this](QObject* Sender) { plButton25Click(Sender); };
+    TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
+    TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -220,6 +230,11 @@ void TfrmMain::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
+        // The user can type the patient number at once. Only on the first
+        // show: every message box hands the activation back, and moving the
+        // focus then would take it from where the user was typing.
+        if (PageControl1->currentIndex() == 0)
+            TabSheet1->Edit1->setFocus(Qt::ActiveWindowFocusReason);
         vcl::RunEventHandler([this] { FormShow(); });
     }
 }
@@ -227,6 +242,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 void TfrmMain::FormShow()
 {
     TabSheet6->FillCategoryCombo();
+    // The disclaimer as soon as the window is on the screen: agreeing closes
+    // it, disagreeing closes this window and so ends the program.
+    QTimer::singleShot(0, this, [] {
+        vcl::RunEventHandler([] {
+            if (frmSplash)
+                frmSplash->ShowModal();
+        });
+    });
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -288,6 +311,17 @@ void TfrmMain::ShowCaseFrom(int step)
         TabSheet4->ShowResults();
 }
 
+void TfrmMain::ResetScheduleEntry()
+{
+    // A new schedule starts today: the calendar and every date picker on
+    // today, the period "無限" ("開始日のみ" for methotrexate); the entry
+    // cells were emptied by SetupSchedulePage.
+    TabSheet2->ShowLoadedSchedule(vcl::Date());
+    TabSheet2->RefreshCalendar();
+    TabSheet2->UpdateCalendarPeriod();
+    TabSheet2->RefreshScheduleView();
+}
+
 void TfrmMain::plButton35Click(QObject*)
 {
     SetWorkflowStep(highestStep_, 0);
@@ -328,6 +362,16 @@ void TfrmMain::PageControl1Change(QObject*)
     run(Timer2, timers.Timer2);
     // Timer3 has nothing to do; its state is kept only as the page asks.
     run(Timer3, timers.Timer3);
+}
+
+void TfrmMain::plButton25Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Information);
+}
+
+void TfrmMain::plButton48Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Population);
 }
 
 void TfrmMain::plButton29Click(QObject*)
@@ -383,14 +427,10 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet1->plButton9->setEnabled(true);
     TabSheet6->SetupDrugPage();
     TabSheet6->plButton11->setEnabled(true);
+    TabSheet2->ShowLoadedSchedule(graph_.GraphFirstDay);
     TabSheet2->SetupSchedulePage();
     TabSheet2->UpdateCalendarPeriod();
     TabSheet4->ShowResults();
-}
-
-void TfrmMain::plButton12Click(QObject*)
-{
-    // The print command comes with the report.
 }
 
 TEngineContext TfrmMain::EngineContext()
@@ -436,6 +476,56 @@ bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
 void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)
 {
     ::CalcConcCurveOfDay(EngineContext(), day, values);
+}
+
+// ---- The result dialogs ------------------------------------------------------
+
+void TfrmMain::plButton19Click(QObject*)
+{
+    frmConcentration->ShowModal();
+}
+
+void TfrmMain::plButton20Click(QObject*)
+{
+    frmCollectPoint->ShowModal();
+}
+
+void TfrmMain::plButton22Click(QObject*)
+{
+    if (frmScale->ShowAndApply() == TDialogOutcome::Confirmed)
+        RefreshGraph();
+}
+
+void TfrmMain::plButton54Click(QObject*)
+{
+    frmAUC->ShowModal();
+}
+
+void TfrmMain::plButton17Click(QObject*)
+{
+    frmCSVDisp->SetLines(CompartmentLines());
+    frmCSVDisp->ShowModal();
+}
+
+void TfrmMain::plButton57Click(QObject*)
+{
+    if (frmAlb->ShowAndApply() == TDialogOutcome::Confirmed)
+        RefreshGraph();
+}
+
+void TfrmMain::plButton58Click(QObject*)
+{
+    frmVmax->ShowForCase();
+}
+
+void TfrmMain::plButton59Click(QObject*)
+{
+    frmPKPD->ShowOnFirstDay();
+}
+
+double TfrmMain::ApplyValueCorrection(double c) const
+{
+    return ::ApplyValueCorrection(CurrentAnalysis, c);
 }
 
 const TCurveLists& TfrmMain::CurveLists() const

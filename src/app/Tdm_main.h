@@ -32,7 +32,11 @@ class TPatientPage;
 class TResultPage;
 class TSchedulePage;
 class TplButton;
+struct TCsvInput;
+struct TGraphLayers;
 struct TLoadedCase;
+struct TReportDisplayOptions;
+struct TReportInput;
 
 class TfrmMain : public QMainWindow, public TMainWindowHub {
     Q_OBJECT
@@ -51,6 +55,8 @@ public:
     void ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues) override;
     // Shows the pages from a step on, as far as the case reaches.
     void ShowCaseFrom(int step) override;
+    // The schedule page after a drug confirm.
+    void ResetScheduleEntry() override;
     TGraphState& Graph() override { return graph_; }
     const TCurveLists& CurveLists() const override;
     const QStringList& CompartmentLines() const override;
@@ -59,7 +65,7 @@ public:
     TEngineContext EngineContext() override;
     const TMainHeader& Header() const override { return header_; }
 
-    // Fills the drug categories when the window first shows.
+    // Fills the drug categories when the window first shows, then shows the disclaimer.
     void FormShow();
 
     // Step buttons.
@@ -72,10 +78,27 @@ public:
     // Page changes: the three timers follow the page.
     void PageControl1Change(QObject* Sender);
     void plButton29Click(QObject* Sender);
+    // The drug page's help buttons: the chosen drug's information and
+    // population pages.
+    void plButton25Click(QObject* Sender);
+    void plButton48Click(QObject* Sender);
     // New patient, case search, print.
     void plButton6Click(QObject* Sender);
     void plButton7Click(QObject* Sender);
     void plButton12Click(QObject* Sender);
+
+    // --- the report ---
+    // "動態係数": the parameter display.
+    void plButton13Click(QObject* Sender);
+    // What the printed report is made of: the case, the drug page's texts and
+    // the result page's display options and graph layers.
+    TReportInput ReportInput();
+    TReportDisplayOptions ReportDisplayOptions() const;
+    TGraphLayers ReportGraphLayers() const;
+    // "CSV出力": the comma-separated export of the analysis.
+    void plButton44Click(QObject* Sender);
+    // What the export is made of: the case with set 0's schedule.
+    TCsvInput CsvInput() const;
 
     // Loads a stored case and shows it on every page, as the case search's OK
     // does; false, with the reason shown, when it could not be read (the case
@@ -96,6 +119,18 @@ public:
     void RefreshGraph();
     void ComputeCurves();
     void DrawGraph();
+
+    // The result dialogs, opened by the result page's buttons.
+    void plButton19Click(QObject* Sender);   // "血中濃度比較"
+    void plButton20Click(QObject* Sender);   // "採血点確認"
+    void plButton22Click(QObject* Sender);   // "グラフスケール"; the graph follows a confirmed scale
+    void plButton54Click(QObject* Sender);   // "AUC値表示"
+    void plButton17Click(QObject* Sender);   // "血中/末梢濃度"
+    void plButton57Click(QObject* Sender);   // "アルブミン補正"; the graph follows a confirmed correction
+    void plButton58Click(QObject* Sender);   // "Vmax"
+    void plButton59Click(QObject* Sender);   // "PK/PD", from the first schedule day
+    // The albumin-corrected concentration of c (c itself without an albumin value).
+    double ApplyValueCorrection(double c) const;
 
     // Components of the window, named as the pages' code refers to them.
     TplButton* plButton29;                 // "?"

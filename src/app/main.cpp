@@ -1,9 +1,7 @@
 // The program entry: the application object, every window once, the event loop.
 #include "ApplicationForms.h"
-#include "MessageBox.h"
 #include "TApplication.h"
 #include "Tdm_main.h"
-#include "uDataBase.h"
 
 int main(int argc, char** argv)
 {
@@ -11,11 +9,7 @@ int main(int argc, char** argv)
     int result = 1;
     try {
         CreateApplicationForms();
-        // A working file without the case tables would make every save fail
-        // unseen: say so now and stop.
-        if (DataModule1->OpenDatabase() != 0) {
-            vcl::ShowError(DataModule1->LastError(), QStringLiteral("エラー"));
-        } else {
+        if (OpenCaseDatabaseAtStart()) {
             frmMain->show();
             result = app.exec();
         }

@@ -357,7 +357,7 @@ void SelectSimulationParams(const TEngineContext& c, double* central, double* se
     const TParamBlock& block = flag == 0 ? a.bosyudan : a.kaiseki;
     const double v = rule.Volume == InitialVolume::Vd ? block.vd : block.v1;
     // The initial concentration in the engine's unit, as the fit takes it.
-    double amount = ToEngineConcentration(a.init_value, SamplingUnitOf(key)) * v;
+    double amount = ToEngineConcentration(a.init_value, ConcentrationUnitOf(key)) * v;
     if (rule.Weight == WeightFactor::TimesBodyWeight)
         amount = amount * c.BodyWeight();
     if (central)

@@ -85,9 +85,19 @@ constexpr TDrugRule<TInitialAmountRule> InitialAmountTable[] = {
 };
 
 using U = ConcentrationUnit;
-constexpr TDrugRule<U> SamplingUnitTable[] = {
+constexpr TDrugRule<U> ConcentrationUnitTable[] = {
     {Lithium, U::LithiumMEqPerL},                   // lithium carbonate, measured in mEq/L
     {Methotrexate, U::MethotrexateMicromolar},      // methotrexate, measured in μM
+};
+
+// The dotted second curve of the graph, for the drugs whose curve does not run
+// on the two-compartment model (those always draw the peripheral one).
+constexpr TDrugRule<SecondCurve> CorrectedCurveTable[] = {
+    {Phenytoin, SecondCurve::AlbuminCorrected},     // phenytoin and fosphenytoin, albumin-corrected
+};
+
+constexpr TDrugRule<ConcentrationAxis> AxisTable[] = {
+    {Methotrexate, ConcentrationAxis::Logarithmic}, // methotrexate, 10^-2 .. 10^4 μM
 };
 
 } // namespace
@@ -107,9 +117,9 @@ TInitialAmountRule InitialAmountRuleOf(const TDrugKey& key)
     return FirstMatch(InitialAmountTable, key, TInitialAmountRule{});
 }
 
-ConcentrationUnit SamplingUnitOf(const TDrugKey& key)
+ConcentrationUnit ConcentrationUnitOf(const TDrugKey& key)
 {
-    return FirstMatch(SamplingUnitTable, key, U::Engine);
+    return FirstMatch(ConcentrationUnitTable, key, U::Engine);
 }
 
 std::span<const TDrugRule<EstimationRoute>> EstimationRouteRules()
@@ -127,7 +137,20 @@ std::span<const TDrugRule<TInitialAmountRule>> InitialAmountRuleRules()
     return InitialAmountTable;
 }
 
-std::span<const TDrugRule<ConcentrationUnit>> SamplingUnitRules()
+std::span<const TDrugRule<ConcentrationUnit>> ConcentrationUnitRules()
 {
-    return SamplingUnitTable;
+    return ConcentrationUnitTable;
+}
+
+
+TCurveCase CurveCaseOf(const TDrugKey& key)
+{
+    TCurveCase curves;
+    const SimulationRoute route = SimulationRouteOf(key);
+    if (route == SimulationRoute::TwoComp || route == SimulationRoute::TwoCompB)
+        curves.Second = SecondCurve::Peripheral;
+    else
+        curves.Second = FirstMatch(CorrectedCurveTable, key, SecondCurve::None);
+    curves.Axis = FirstMatch(AxisTable, key, ConcentrationAxis::Linear);
+    return curves;
 }

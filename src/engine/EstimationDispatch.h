@@ -62,8 +62,9 @@ int SetupFitMMInfusion(const TEngineContext& context);
 
 // The fit wrappers over the context's active dose events. theta: in the
 // means, out the estimates (only when the fit converged); ss receives the
-// final objective (only then). A mean or CV that is not a positive finite
-// number is refused before any fit (FitFailed).
+// final objective (only then). Where a fit would run, a mean or CV that is
+// not a positive finite number is refused before it (FitFailed); without
+// samplings to fit the result is FitNoUsableSampling whatever the priors.
 int RunFit1CompOral(const TEngineContext& context, std::span<double, 3> theta, std::span<const double, 3> omega,
                     double& ss);
 int RunFit1CompInfusion(const TEngineContext& context, std::span<double, 2> theta, std::span<const double, 2> omega,

@@ -33,7 +33,7 @@ bool TDataModule1::WriteAnalysis(const TAnalysisRecord& analysis)
 {
     // -1 is what a failed count hands the drug page as the new number.
     if (analysis.kaiseki_id < 0)
-        return Fail(Component::Query,
+        return Fail(Component::Query, StoreFailureKind::Failed,
                     QStringLiteral("解析番号 %1 の解析は保存できません").arg(analysis.kaiseki_id));
     QVariantList values = AnalysisValues(analysis);
     if (!CheckFinite(CaseTable::Analysis, values))

@@ -27,7 +27,7 @@ double RoundToSixDecimals(double value)
 bool TDataModule1::InsertPrescriptionRow(const TPrescription& prescription)
 {
     if (prescription.analysis_id < 0)
-        return Fail(Component::Query,
+        return Fail(Component::Query, StoreFailureKind::Failed,
                     QStringLiteral("解析番号 %1 の投与は保存できません").arg(prescription.analysis_id));
     return InsertRow(CaseTable::Prescription, PrescriptionValues(prescription));
 }
@@ -35,7 +35,7 @@ bool TDataModule1::InsertPrescriptionRow(const TPrescription& prescription)
 bool TDataModule1::InsertSamplingRow(const TSamplingRecord& sampling)
 {
     if (sampling.analysis_id < 0)
-        return Fail(Component::Query,
+        return Fail(Component::Query, StoreFailureKind::Failed,
                     QStringLiteral("解析番号 %1 の採血は保存できません").arg(sampling.analysis_id));
     TSamplingRecord stored = sampling;
     stored.saiketu_value = RoundToSixDecimals(sampling.saiketu_value);
@@ -119,7 +119,8 @@ int TDataModule1::SaveAnalysisWithSchedule(const TAnalysisRecord& analysis,
     if (!BeginOperation())
         return -1;
     if (lastSetIndex < 0 || lastSetIndex >= ScheduleSetCount) {
-        Fail(Component::Query, QStringLiteral("スケジュール番号 %1 は範囲外です").arg(lastSetIndex));
+        Fail(Component::Query, StoreFailureKind::Failed,
+             QStringLiteral("スケジュール番号 %1 は範囲外です").arg(lastSetIndex));
         return -1;
     }
     const QString key = analysis.patient_id.text();
@@ -155,7 +156,7 @@ int TDataModule1::SaveAnalysisWithSchedule(const TAnalysisRecord& analysis,
 
     QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
     if (!db.transaction()) {
-        Fail(Component::Database, db.lastError().text());
+        Fail(Component::Database, db.lastError());
         return -1;
     }
     // Every set of the analysis goes, so a set emptied since the last save
@@ -169,7 +170,7 @@ int TDataModule1::SaveAnalysisWithSchedule(const TAnalysisRecord& analysis,
     if (written && db.commit())
         return 0;
     if (written)
-        Fail(Component::Database, db.lastError().text());
+        Fail(Component::Database, db.lastError());
     db.rollback();
     return -1;
 }

@@ -37,7 +37,14 @@ void ReadRangeLimits(int kubun, int drug, int product, double& upper, double& lo
 
 bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower, QString* errorText)
 {
-    vcl::TIniFile settings(vcl::SettingsFilePath());
+    QString error;
+    const QString file = vcl::SettingsFileForWriting(&error);
+    if (file.isEmpty()) {
+        if (errorText)
+            *errorText = error;
+        return false;
+    }
+    vcl::TIniFile settings(file);
     const QString section = RangeSection(kubun, drug, product);
     const bool written = settings.WriteFloat(section, UpperKey, upper) && settings.WriteFloat(section, LowerKey, lower);
     if (errorText)

@@ -16,10 +16,19 @@ const QString TDataModule1::ConnectionName = QStringLiteral("tdm_ds");
 
 namespace {
 
+// The driver's text without its own suffix ("Unable to execute statement"),
+// which would run on after SQLite's reason.
 QString ErrorText(const QSqlError& error)
 {
-    const QString text = error.text().trimmed();
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
     return text.isEmpty() ? QStringLiteral("不明なエラー") : text;
+}
+
+QString NativeWorkingPath()
+{
+    return QDir::toNativeSeparators(QFileInfo(WorkingDatabasePath()).absoluteFilePath());
 }
 
 // Opened as a URI with mode=rw, SQLite refuses a missing file instead of
@@ -28,32 +37,6 @@ QString ReadWriteUri(const QString& path)
 {
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
            + QStringLiteral("?mode=rw");
-}
-
-// Why the database cannot serve as the case store, or an empty text.
-QString SchemaProblem(const QSqlDatabase& db)
-{
-    for (const CaseTable table : AllCaseTables) {
-        const QString name = TableName(table);
-        QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(name)))
-            return ErrorText(query.lastError());
-        QStringList found;
-        while (query.next())
-            found.append(query.value(1).toString());
-        if (found.isEmpty())
-            return QStringLiteral("テーブル %1 がありません").arg(name);
-        const std::span<const TColumn> expected = TableColumns(table);
-        for (size_t i = 0; i < expected.size(); ++i) {
-            const QString want = QString::fromLatin1(expected[i].name);
-            const QString have = i < static_cast<size_t>(found.size()) ? found[static_cast<qsizetype>(i)] : QString();
-            if (have.compare(want, Qt::CaseInsensitive) != 0)
-                return QStringLiteral("テーブル %1 の %2 列目が %3 ではありません").arg(name).arg(i + 1).arg(want);
-        }
-        if (found.size() != static_cast<qsizetype>(expected.size()))
-            return QStringLiteral("テーブル %1 の列数が %2 ではありません").arg(name).arg(expected.size());
-    }
-    return QString();
 }
 
 } // namespace
@@ -73,17 +56,27 @@ TDataModule1::~TDataModule1()
     QSqlDatabase::removeDatabase(ConnectionName);
 }
 
-bool TDataModule1::Fail(Component component, const QString& text)
+bool TDataModule1::Fail(Component component, StoreFailureKind kind, const QString& text)
 {
     const QString name = component == Component::Database ? QStringLiteral("Database1") : QStringLiteral("Query1");
-    lastError_ = QStringLiteral("%1: %2").arg(name, text);
+    failure_ = {kind, QStringLiteral("%1: %2").arg(name, text), NativeWorkingPath()};
     return false;
+}
+
+bool TDataModule1::Fail(Component component, const QSqlError& error)
+{
+    return Fail(component, StoreFailureKindOf(error), ErrorText(error));
 }
 
 bool TDataModule1::BeginOperation()
 {
-    lastError_.clear();
+    failure_ = TStoreFailure{};
     return Open();
+}
+
+int TDataModule1::OpenDatabase()
+{
+    return BeginOperation() && ProbeWrite() ? 0 : -1;
 }
 
 bool TDataModule1::Open()
@@ -92,21 +85,75 @@ bool TDataModule1::Open()
     if (db.isOpen())
         return true;
     if (!db.isValid())
-        return Fail(Component::Database, QStringLiteral("SQLite ドライバがありません"));
+        return Fail(Component::Database, StoreFailureKind::CannotOpen, QStringLiteral("SQLite ドライバがありません"));
     const QString path = WorkingDatabasePath();
     if (!QFileInfo(path).isFile())
-        return Fail(Component::Database,
+        return Fail(Component::Database, StoreFailureKind::CannotOpen,
                     QStringLiteral("データベースファイル %1 がありません").arg(QDir::toNativeSeparators(path)));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     db.setDatabaseName(ReadWriteUri(path));
     if (!db.open())
-        return Fail(Component::Database, ErrorText(db.lastError()));
-    const QString problem = SchemaProblem(db);
-    if (!problem.isEmpty()) {
+        return Fail(Component::Database, db.lastError());
+    if (!CheckTables()) {
         db.close();
-        return Fail(Component::Database, QStringLiteral("%1 (%2)").arg(problem, QDir::toNativeSeparators(path)));
+        return false;
     }
     return true;
+}
+
+// Whether the database can serve as the case store: the four tables with
+// their columns in the records' order.
+bool TDataModule1::CheckTables()
+{
+    const QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
+    auto notOurs = [&](const QString& problem) {
+        return Fail(Component::Database, StoreFailureKind::NotCaseDatabase, problem);
+    };
+    for (const CaseTable table : AllCaseTables) {
+        const QString name = TableName(table);
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(name)))
+            return Fail(Component::Database, query.lastError());
+        QStringList found;
+        while (query.next())
+            found.append(query.value(1).toString());
+        if (found.isEmpty())
+            return notOurs(QStringLiteral("テーブル %1 がありません").arg(name));
+        const std::span<const TColumn> expected = TableColumns(table);
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const QString want = QString::fromLatin1(expected[i].name);
+            const QString have = i < static_cast<size_t>(found.size()) ? found[static_cast<qsizetype>(i)] : QString();
+            if (have.compare(want, Qt::CaseInsensitive) != 0)
+                return notOurs(QStringLiteral("テーブル %1 の %2 列目が %3 ではありません").arg(name).arg(i + 1).arg(want));
+        }
+        if (found.size() != static_cast<qsizetype>(expected.size()))
+            return notOurs(QStringLiteral("テーブル %1 の列数が %2 ではありません").arg(name).arg(expected.size()));
+    }
+    return true;
+}
+
+// SQLite opens a write-protected file read-only without a word, and a
+// write-protected folder only shows when the first change needs its journal:
+// rewriting the header's user version inside a transaction that is rolled
+// back finds both before any save is lost.
+bool TDataModule1::ProbeWrite()
+{
+    QSqlQuery query(QSqlDatabase::database(ConnectionName, false));
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return Fail(Component::Database, query.lastError());
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Fail(Component::Database, query.lastError());
+    const bool written = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    const QSqlError error = query.lastError();
+    query.exec(QStringLiteral("ROLLBACK"));
+    if (written)
+        return true;
+    // A failed journal is a folder that cannot be written to, too.
+    const StoreFailureKind kind = StoreFailureKindOf(error);
+    return Fail(Component::Database, kind == StoreFailureKind::InUse ? kind : StoreFailureKind::ReadOnly,
+                ErrorText(error));
 }
 
 QSqlQuery TDataModule1::NewQuery() const
@@ -118,11 +165,11 @@ bool TDataModule1::Exec(const QString& sql, const QVariantList& values)
 {
     QSqlQuery query = NewQuery();
     if (!query.prepare(sql))
-        return Fail(Component::Query, ErrorText(query.lastError()));
+        return Fail(Component::Query, query.lastError());
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        return Fail(Component::Query, ErrorText(query.lastError()));
+        return Fail(Component::Query, query.lastError());
     return true;
 }
 
@@ -130,15 +177,16 @@ bool TDataModule1::RunSelect(QSqlQuery& query, const QString& sql, const QVarian
 {
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        return Fail(Component::Query, ErrorText(query.lastError()));
+        return Fail(Component::Query, query.lastError());
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        return Fail(Component::Query, ErrorText(query.lastError()));
+        return Fail(Component::Query, query.lastError());
     // Rows are read by position: a statement with too few columns is refused
     // rather than read into the wrong fields.
     if (query.record().count() < minimumColumns)
-        return Fail(Component::Query, QStringLiteral("結果の列が %1 列に足りません").arg(minimumColumns));
+        return Fail(Component::Query, StoreFailureKind::Failed,
+                    QStringLiteral("結果の列が %1 列に足りません").arg(minimumColumns));
     return true;
 }
 
@@ -148,7 +196,7 @@ bool TDataModule1::FinishSelect(QSqlQuery& query)
     const QSqlError error = query.lastError();
     query.finish();
     if (error.isValid())
-        return Fail(Component::Query, ErrorText(error));
+        return Fail(Component::Query, error);
     return true;
 }
 
@@ -169,7 +217,7 @@ bool TDataModule1::CheckFinite(CaseTable table, const QVariantList& values)
     const QString badColumn = FirstNonFiniteColumn(table, values);
     if (badColumn.isEmpty())
         return true;
-    return Fail(Component::Query,
+    return Fail(Component::Query, StoreFailureKind::Failed,
                 QStringLiteral("%1.%2 に数値でない値 (NaN/無限大) は保存できません").arg(TableName(table), badColumn));
 }
 
@@ -180,6 +228,11 @@ bool TDataModule1::InsertRow(CaseTable table, const QVariantList& values)
 
 int TDataModule1::WriteRangeLimits(int kubun, int drug, int product, double upper, double lower)
 {
-    lastError_.clear();
-    return ::WriteRangeLimits(kubun, drug, product, upper, lower, &lastError_) ? 0 : -1;
+    failure_ = TStoreFailure{};
+    QString reason;
+    if (::WriteRangeLimits(kubun, drug, product, upper, lower, &reason))
+        return 0;
+    // The reason names the file.
+    failure_ = {StoreFailureKind::SettingsNotWritten, reason, QString()};
+    return -1;
 }

@@ -8,13 +8,16 @@
 // their columns, is an error. Every value reaches SQL as a bound parameter.
 //
 // The store never shows a message box. An operation that fails returns -1 and
-// leaves a readable reason "component: text" in LastError(); the windows show
-// it. Only one data module exists at a time (the connection name is fixed).
-// The working file is made at start-up by EnsureWorkingDatabase
-// (WorkingDatabase.h).
+// leaves the failure in LastFailure(): its kind, the file and the technical
+// reason "component: text" (also LastError()); the windows show
+// LastFailureText(). A lock held by another program is waited for at most
+// BusyTimeoutMs before the operation fails. Only one data module exists at a
+// time (the connection name is fixed). The working file is made at start-up
+// by EnsureWorkingDatabase (WorkingDatabase.h).
 #include "CaseColumns.h"
 #include "CaseSearch.h"
 #include "DrugMaster.h"
+#include "StoreFailure.h"
 #include "Udifine.h"
 #include "Ustruct.h"
 
@@ -28,19 +31,26 @@
 class TDataModule1 {
 public:
     static const QString ConnectionName;   // "tdm_ds"
+    // How long an operation waits for a lock another program holds.
+    static constexpr int BusyTimeoutMs = 3000;
 
     TDataModule1();
     ~TDataModule1();
     TDataModule1(const TDataModule1&) = delete;
     TDataModule1& operator=(const TDataModule1&) = delete;
 
-    // Why the last failing operation failed; empty after a success.
-    const QString& LastError() const { return lastError_; }
+    // Why the last failing operation failed; kind None after a success.
+    const TStoreFailure& LastFailure() const { return failure_; }
+    // Its technical reason, "Query1: database is locked"; empty after a success.
+    const QString& LastError() const { return failure_.Reason; }
+    // The two lines a window shows for it (StoreFailureText).
+    QString LastFailureText() const { return StoreFailureText(failure_); }
 
-    // Opens the working file and checks its tables, as every operation does
-    // on first use; the start-up calls it to report a broken database at once.
-    // 0, or -1 with the reason in LastError().
-    int OpenDatabase() { return BeginOperation() ? 0 : -1; }
+    // The start-up's check: opens the working file and checks its tables, as
+    // every operation does on first use, and makes sure it can be written (a
+    // write-protected file opens read-only without a word; the probe writes
+    // inside a transaction that is rolled back). 0, or -1 with the failure kept.
+    int OpenDatabase();
 
     // --- Patients (table `patient`) ---
     int CountPatient(const QString& patientKey);
@@ -123,7 +133,10 @@ private:
     bool Open();
     // The part that failed, named in the reason: the connection or a statement.
     enum class Component { Database, Query };
-    bool Fail(Component component, const QString& text);
+    bool Fail(Component component, StoreFailureKind kind, const QString& text);
+    bool Fail(Component component, const QSqlError& error);
+    bool CheckTables();
+    bool ProbeWrite();
     bool CheckFinite(CaseTable table, const QVariantList& values);
     QSqlQuery NewQuery() const;
 
@@ -139,7 +152,7 @@ private:
     bool InsertPrescriptionRow(const TPrescription& prescription);
     bool InsertSamplingRow(const TSamplingRecord& sampling);
 
-    QString lastError_;
+    TStoreFailure failure_;
 };
 
 // The program's one data module, created at start-up after the main window.

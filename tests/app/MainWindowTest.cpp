@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "StoredCase.h"
 
 #include "DrugPage.h"
 #include "Exceptions.h"
@@ -9,6 +10,7 @@
 #include "uCaseSearch.h"
 #include "uPatientSearch.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,59 +18,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
-
-TPatientRecord StoredPatient()
-{
-    TPatientRecord p = ResetPatientRecord();
-    p.patient_id_t = QStringLiteral("20261201093000");
-    p.patient_id = QStringLiteral("P-001");
-    p.patient_name = QStringLiteral("山田太郎");
-    p.patient_age = 60;
-    p.patient_weight = 60;
-    p.patient_height = 170;
-    return p;
-}
-
-// A vancomycin case: every 12 h from 2026-12-01 in set 0, a changed regimen in
-// set 1, two samplings.
-void StoreVancomycinCase(TDataModule1& store)
-{
-    ASSERT_EQ(store.SavePatient(StoredPatient()), 0);
-    TAnalysisRecord a = ResetAnalysisRecord();
-    a.patient_id = QStringLiteral("20261201093000");
-    a.kaiseki_id = 0;
-    a.kubun_id = 5;
-    a.yakuzainame_id = 1;
-    a.yakuhinname_id = 1;
-    a.analysis_algo = 1;
-    a.syutten_id = 1;
-    a.analysis_date = vcl::EncodeDate(2026, 12, 5);
-    a.bosyudan.vd = 0.7;
-    a.bosyudan.ke = 0.1;
-    ASSERT_EQ(store.SaveAnalysis(a), 0);
-    std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
-    TPrescription rx;
-    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 1);
-    rx.touyo_end_time = vcl::EncodeDate(2026, 12, 7);
-    rx.touyo_interval = 1;
-    rx.touyo_time = 9.0 / 24;
-    rx.touyo_dose = 1000;
-    rx.touyo_drip_time = 1;
-    sets[0].push_back(rx);
-    rx.touyo_time = 21.0 / 24;
-    sets[0].push_back(rx);
-    rx.touyo_dose = 750;
-    sets[1].push_back(rx);
-    std::vector<TSamplingRecord> samplings(2);
-    samplings[0].saiketu_time = vcl::EncodeDate(2026, 12, 3) + 8.5 / 24;
-    samplings[0].saiketu_value = 12.5;
-    samplings[1].saiketu_time = vcl::EncodeDate(2026, 12, 4) + 8.5 / 24;
-    samplings[1].saiketu_value = 14.0;
-    ASSERT_EQ(store.SaveAnalysisWithSchedule(a, sets, 1, samplings), 0);
-}
 
 bool StepEnabled(int step)
 {
@@ -102,6 +55,25 @@ TEST_F(MainWindowTest, NoTemplateAndNoWorkingFileStopsTheStartWithTheFileNamed)
     EXPECT_EQ(frmMain, nullptr);
 }
 
+// SQLite would open the write-protected file read-only and every save would fail.
+TEST_F(MainWindowTest, AWriteProtectedWorkingFileStopsTheStartWithTheFileNamed)
+{
+    ASSERT_TRUE(EnsureWorkingDatabase());
+    ASSERT_TRUE(testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::ReadOnly));
+    {
+        testing_seams::FilePermissionsEnforced enforced;
+        CreateApplicationForms();
+        EXPECT_FALSE(OpenCaseDatabaseAtStart());
+    }
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("エラー"));
+    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("データベース %1 に書き込めません。")
+                                                 .arg(QDir::toNativeSeparators(WorkingDatabasePath()))))
+        << boxes.last().text.toStdString();
+    EXPECT_FALSE(frmMain->isVisible());
+    testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::Writable);
+}
+
 TEST_F(MainWindowTest, CaptionCarriesTheBuildVersion)
 {
     StartProgram();
@@ -120,6 +92,15 @@ TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
     EXPECT_TRUE(frmMain->Timer1->isActive());
     EXPECT_TRUE(frmMain->Timer2->isActive());
     EXPECT_FALSE(frmMain->Timer3->isActive());
+}
+
+TEST_F(MainWindowTest, ThePatientNumberHasTheFocusWhenTheWindowFirstShows)
+{
+    StartProgram();
+    frmMain->show();
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(QApplication::focusWidget(), frmMain->TabSheet1->Edit1);
 }
 
 TEST_F(MainWindowTest, SetWorkflowStepShowsAPageBeyondTheEnabledSteps)
@@ -213,7 +194,8 @@ TEST_F(MainWindowTest, AFailedLoadIsReportedAndTheCaseOnScreenStays)
     EXPECT_FALSE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
 
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("saiketu"))) << boxes.last().text.toStdString();
+    EXPECT_EQ(boxes.last().text, QStringLiteral("データベースの読み書きに失敗しました。もう一度実行してください。\n"
+                                                "Query1: no such table: saiketu"));
     EXPECT_EQ(ScheduleSets.Samplings.size(), 2u);
     EXPECT_EQ(ScheduleSets.DoseEventLists[0].size(), 28u);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);

@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "GraphPanel.h"
+#include "ReportContent.h"
 #include "ResultPage.h"
 #include "Ucommon.h"
 #include "plButton.h"
@@ -110,6 +111,12 @@ TEST_F(MainWindowTest, LoadedCaseShowsItsGraphAndTheDisplayOptionsOnlyRedraw)
         EXPECT_FALSE(page.Graph().IsVisible(layer));
     EXPECT_TRUE(page.Graph().IsVisible(GraphLayer::ImageWaveBosyu));
     EXPECT_EQ(frmMain->CurveLists()[1].data(), firstPoint);
+    // The report prints what the page shows.
+    const TReportInput report = frmMain->ReportInput();
+    EXPECT_FALSE(report.Display.PatientCurve);
+    EXPECT_TRUE(report.Display.PopulationCurve);
+    EXPECT_EQ(report.GraphLayers.Sets[1], page.Graph().Image(GraphLayer::ImageWave1));
+    EXPECT_EQ(report.GraphLayers.Base, page.Graph().Image(GraphLayer::ImageWaveBase));
 
     // The dotted box alone hides the dotted layers; set 1's row its own layers.
     QTest::mouseClick(page.CheckBox1, Qt::LeftButton, {}, QPoint(6, page.CheckBox1->height() / 2));

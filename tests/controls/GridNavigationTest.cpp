@@ -56,6 +56,8 @@ TEST(GridMoveSelect, ScansInReadingOrderSkippingCellsThatCannotBeEdited)
 
     EXPECT_EQ(next(Qt::Key_Right, {1, 1}), (TGridCoord{2, 2})); // skips two, wraps a row
     EXPECT_EQ(next(Qt::Key_Left, {2, 2}), (TGridCoord{1, 1}));  // wraps back over blocked cells
+    EXPECT_EQ(next(Qt::Key_Right, {3, 2}), (TGridCoord{1, 3})); // the last column wraps at once
+    EXPECT_EQ(next(Qt::Key_Left, {1, 3}), (TGridCoord{3, 2}));
     EXPECT_EQ(next(Qt::Key_Down, {2, 1}), (TGridCoord{2, 2}));
     EXPECT_EQ(next(Qt::Key_Home, {3, 3}), (TGridCoord{1, 1}));
     EXPECT_EQ(next(Qt::Key_End, {1, 1}), (TGridCoord{3, 3}));

@@ -85,6 +85,9 @@ TEST_F(DemoPaint, LinesBevelsAndUnionBoxes)
     // The heading spanning columns 1 and 2 is one box: no line where the
     // columns meet, the raised bevel along the box's own edges.
     EXPECT_EQ(image.At(table, 1, 0, table.ColWidths(1), 12), Rgb(GridDemoWindow::HeaderColor));
+    // Nor the cells' own edges on either side of the join.
+    EXPECT_EQ(image.At(table, 1, 0, -1, 2), Rgb(GridDemoWindow::HeaderColor));
+    EXPECT_EQ(image.At(table, 2, 0, 0, 2), Rgb(GridDemoWindow::HeaderColor));
     EXPECT_EQ(image.At(table, 1, 0, 30, 0), Rgb(vcl::clBtnHighlight));
     EXPECT_EQ(image.At(table, 2, 0, -1, 12), Rgb(vcl::clBtnShadow));
     EXPECT_EQ(image.At(table, 0, 0, -1, 12), Rgb(vcl::clBtnShadow));

@@ -449,6 +449,73 @@ TEST_F(DemoGrid, AHandlerThatThrowsIsReportedAndTheGridGoesOn)
     EXPECT_EQ(box.Cells(0, 0), QStringLiteral("10.02"));
 }
 
+// Cells without a range can be selected, so only the key handling keeps the
+// current cell off the fixed row and column.
+TEST(GridKeys, MovesStopAtTheFixedCellsAndTheLastCell)
+{
+    QWidget window;
+    TStringGridEx* grid = NewGrid(window, 4, 6, 1, 1);
+    grid->resize(grid->sizeHint());
+    ShowActive(window);
+    Focus(grid);
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case towardsTheStart[] = {{Qt::Key_Up, {}}, {Qt::Key_Left, {}}, {Qt::Key_Home, {}},
+                                    {Qt::Key_Home, Qt::ControlModifier}, {Qt::Key_PageUp, {}}};
+    const Case towardsTheEnd[] = {{Qt::Key_Down, {}}, {Qt::Key_Right, {}}, {Qt::Key_End, {}},
+                                  {Qt::Key_End, Qt::ControlModifier}, {Qt::Key_PageDown, {}}};
+    for (const Case& c : towardsTheStart) {
+        grid->GotoNewCell(1, 1);
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(grid->Col(), 1) << c.key;
+        EXPECT_EQ(grid->Row(), 1) << c.key;
+    }
+    for (const Case& c : towardsTheEnd) {
+        grid->GotoNewCell(3, 5);
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(grid->Col(), 3) << c.key;
+        EXPECT_EQ(grid->Row(), 5) << c.key;
+    }
+    grid->GotoNewCell(3, 4);
+    Press(Qt::Key_PageUp);
+    EXPECT_EQ(grid->Row(), 1);
+    Press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(grid->Col(), 1);
+}
+
+TEST(GridEditor, TypingIntoACellScrolledOutOfViewBringsItBack)
+{
+    QWidget window;
+    TStringGridEx* grid = NewGrid(window, 2, 20, 1, 1, goEditing);
+    TRange* range = grid->Ranges()->Add();
+    range->SetColLeft(1);
+    range->SetRowTop(1);
+    range->SetRowBottom(19);
+    range->SetRangeType(trtEditVal);
+    range->SetMax(100);
+    range->SetFmtStr(QStringLiteral("0"));
+    grid->resize(200, 120);
+    ShowActive(window);
+    Focus(grid);
+    auto seenWhereTheCellIs = [&] {
+        const QRect cell = grid->CellRect(1, 1);
+        return !cell.isEmpty() && EditorOpen(*grid) && grid->InplaceEditor()->geometry() == cell;
+    };
+
+    grid->SetTopRow(15);   // the scroll bar moved, the current cell stays
+    ASSERT_TRUE(grid->CellRect(1, 1).isEmpty());
+    Type(QStringLiteral("5"));
+    EXPECT_TRUE(seenWhereTheCellIs());
+
+    // Scrolled away again with the editor open.
+    grid->SetTopRow(15);
+    Type(QStringLiteral("6"));
+    EXPECT_TRUE(seenWhereTheCellIs());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("56"));
+}
+
 TEST(GridRowSelect, ResultListsSelectWholeRowsAndOpenNoEditor)
 {
     QWidget window;

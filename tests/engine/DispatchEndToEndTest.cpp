@@ -164,3 +164,22 @@ TEST(DispatchEndToEnd, MichaelisMentenInfusion)
     Measure(c, truth, {Day + 4 + At(8, 0), Day + 6 + At(10, 0), Day + 8 + At(8, 0)});
     EstimateAndCompareCurves(c);
 }
+
+// Every infusion time the schedule page takes, 0.1 to 24.0 hours in tenths,
+// reaches an estimate: the dose events hold whole minutes also where 60 x the
+// hours is not whole in binary (60 x 4.1 is 245.99999999999997).
+TEST(DispatchEndToEnd, EveryInfusionTimeReachesAnEstimate)
+{
+    for (int tenths = 1; tenths <= 240; ++tenths) {
+        const double hours = tenths / 10.0;   // the double the entry "4.1" reads as
+        SCOPED_TRACE(testing::Message() << hours << " h");
+        DrugCase c(5, 1, 1, 1);
+        VancomycinPopulation(c.analysis);
+        Schedule(c, {Prescription(Day, Day + 2, At(9, 0), 1000, hours)});
+        ASSERT_GE(c.Events(0).size(), 2u);
+        EXPECT_EQ(c.Events(0)[0].Duration, 6 * tenths);
+        EXPECT_EQ(c.Events(0)[1].Time, 540 + 6 * tenths);
+        c.Sampling(Day + 2 + At(8, 30), 12.0);
+        EXPECT_EQ(EstimateIndividualParams(c.Context()), FitConverged);
+    }
+}

@@ -328,6 +328,28 @@ TEST(EstimateIndividualParams, UnusablePriorsAreRefusedWithoutAFit)
     digoxin.OralDoses(0, 540, 1440, 4, 125);
     digoxin.Sampling(Day + 2 + At(8, 0), 0.8);
     EXPECT_EQ(EstimateIndividualParams(digoxin.Context()), FitFailed);
+
+    // Where no fit would run the priors are not looked at: the population
+    // values stand and the population curve is shown. The two-compartment
+    // model fits on no observations when every sampling is before the first
+    // dose, so there the refusal holds.
+    auto withoutData = [](int algo, bool samplingBeforeFirstDose) {
+        DrugCase c(5, 1, 1, algo);
+        VancomycinPopulation(c.analysis);
+        c.analysis.bosyudan_vari.cl = 15;   // CVk not a number in either model
+        c.Infusions(0, 540, 720, 8, 1000, 60);
+        if (samplingBeforeFirstDose)
+            c.Sampling(Day + At(8, 30), 12.0);
+        int* runs = CountFitRuns(*c.infusion1);
+        int* runs2 = CountFitRuns(*c.infusion2);
+        const int result = EstimateIndividualParams(c.Context());
+        EXPECT_EQ(*runs + *runs2, 0);
+        return result;
+    };
+    EXPECT_EQ(withoutData(1, true), FitNoUsableSampling);
+    EXPECT_EQ(withoutData(1, false), FitNoUsableSampling);
+    EXPECT_EQ(withoutData(2, false), FitNoUsableSampling);
+    EXPECT_EQ(withoutData(2, true), FitFailed);
 }
 
 // What each set-up writes, seen with every sampling before the first dose:
@@ -388,5 +410,5 @@ TEST(DispatchKeys, EveryRowOfTheKeyTablesIsReachable)
     EXPECT_EVERY_ROW_REACHABLE(EstimationRouteRules());
     EXPECT_EVERY_ROW_REACHABLE(SimulationRouteRules());
     EXPECT_EVERY_ROW_REACHABLE(InitialAmountRuleRules());
-    EXPECT_EVERY_ROW_REACHABLE(SamplingUnitRules());
+    EXPECT_EVERY_ROW_REACHABLE(ConcentrationUnitRules());
 }

@@ -77,6 +77,9 @@ TEST_F(CaseSearchDialog, ListsOnlyAnalysedCasesNewestFirstOneRowPerAnalysis)
     dialog->plButton8->Click();
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().caption, QStringLiteral("症例検索"));
+    // What failed in Japanese, the driver's reason alone on the line below.
+    EXPECT_EQ(boxes.last().text, QStringLiteral("データベースの読み書きに失敗しました。もう一度実行してください。\n"
+                                                "Query1: no such table: kaiseki"));
 }
 
 TEST_F(CaseSearchDialog, OnlyARowShowingAHitCanBeChosenAndClearEmptiesAll)

@@ -1,6 +1,7 @@
 #include "DoseEventRules.h"
 #include "DrugKeyUniverse.h"
 #include "SaltFactors.h"
+#include "SchedulePageRules.h"
 
 #include <gtest/gtest.h>
 
@@ -60,4 +61,33 @@ TEST(DrugRules, EveryRowOfTheScheduleTablesIsReachable)
     EXPECT_EVERY_ROW_REACHABLE(SaltFactorRules());
     EXPECT_EVERY_ROW_REACHABLE(EventAmountFactorRules());
     EXPECT_EVERY_ROW_REACHABLE(AdministrationRules());
+}
+
+TEST(SchedulePageRules, UnitsFormatsAndLabelsByDrug)
+{
+    EXPECT_EVERY_ROW_REACHABLE(SchedulePageUnitRules());
+    EXPECT_EVERY_ROW_REACHABLE(InitialValueButtonRules());
+    // The moiety cell is there exactly for the drugs with a salt factor.
+    for (const TDrugKey& drug : testing_seams::AllDrugKeys())
+        EXPECT_EQ(SchedulePageUnitsFor(drug).Moiety.has_value(), SaltFactorFor(drug).has_value())
+            << testing_seams::KeyText(drug).toStdString();
+
+    const auto sampling = [](TDrugKey drug) { return QString::fromUtf16(SchedulePageUnitsFor(drug).SamplingUnit); };
+    EXPECT_EQ(sampling({1, 1, 4}), QStringLiteral("ng/mL"));
+    EXPECT_EQ(sampling({6, 1, 2}), QStringLiteral("mEq/L"));
+    EXPECT_EQ(sampling({9, 1, 1}), QStringLiteral("μM"));
+    EXPECT_EQ(sampling({5, 2, 1}), QStringLiteral("μg/mL"));
+    EXPECT_EQ(QString::fromUtf16(SchedulePageUnitsFor({1, 1, 2}).DoseFormat), QStringLiteral("0.000"));
+    EXPECT_EQ(QString::fromUtf16(SchedulePageUnitsFor({3, 1, 2}).InfusionFormat), QStringLiteral("0.00"));
+    const TMoietyLabels valproate = *SchedulePageUnitsFor({3, 5, 1}).Moiety;
+    EXPECT_EQ(QString::fromUtf16(valproate.FormulationChoice), QStringLiteral("バルプロ酸Na量"));
+    EXPECT_EQ(QString::fromUtf16(valproate.FormulationLabel), QStringLiteral("成分量"));
+    EXPECT_EQ(SchedulePageUnitsFor({6, 1, 1}).Moiety->MoietyMax, 939.2);
+
+    EXPECT_EQ(InitialValueButtonFor({5, 1, 1, 2}), TPageItem::Hidden);
+    EXPECT_EQ(InitialValueButtonFor({5, 1, 1, 1}), TPageItem::Shown);
+    EXPECT_EQ(ProductAmountNoteFor({2, 2, 1}), TPageItem::Shown);
+    EXPECT_EQ(ProductAmountNoteFor({3, 1, 1}), TPageItem::Hidden);
+    EXPECT_EQ(LoadedCasePeriodFor({9, 1, 1}), TDosePeriod::StartOnly);
+    EXPECT_EQ(LoadedCasePeriodFor({5, 1, 1}), TDosePeriod::Open);
 }

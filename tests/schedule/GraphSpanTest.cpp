@@ -49,11 +49,14 @@ TEST(ComputeGraphSpan, EarliestStartToLatestEnd)
                       Prescription(Day + 1, Day + 9, 1, 0, 1), Prescription(Day + 2, Day + 4, 1, 0, 1)},
                      Theophylline),
               (TSpan{Day, Day + 9, Day, Day + 10, 10}));
-    // A span that fits the view is shown whole; a longer one is cut to 14 (30) days.
+    // A span that fits the view is shown whole; a longer one, from the first
+    // that is one day too long (last - first = 14 or 30), is cut to 14 (30) days.
     EXPECT_EQ(SpanOf({Prescription(Day, Day + 12, 1, 0, 1)}, Theophylline).viewEnd, Day + 13);
     EXPECT_EQ(SpanOf({Prescription(Day, Day + 13, 1, 0, 1)}, Theophylline).viewEnd, Day + 14);
+    EXPECT_EQ(SpanOf({Prescription(Day, Day + 14, 1, 0, 1)}, Theophylline).viewEnd, Day + 14);
     EXPECT_EQ(SpanOf({Prescription(Day, Day + 20, 1, 0, 1)}, Theophylline).viewEnd, Day + 14);
     EXPECT_EQ(SpanOf({Prescription(Day, Day + 20, 1, 0, 1)}, Digoxin).viewEnd, Day + 21);
+    EXPECT_EQ(SpanOf({Prescription(Day, Day + 30, 1, 0, 1)}, Digoxin).viewEnd, Day + 30);
 }
 
 TEST(ComputeGraphSpan, LeavesTheYAxisAlone)

@@ -3,11 +3,13 @@
 // scripted message boxes. Each restores the real service when it goes.
 #include "AppPaths.h"
 #include "Clock.h"
+#include "Forms.h"
 #include "MessageBox.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <map>
 #include <vector>
 
 namespace testing_seams {
@@ -36,6 +38,24 @@ private:
     QTemporaryDir dir_;
 };
 
+// While it lives, write-protected files and folders refuse writes from this
+// thread even when the tests run as root: the thread's effective capability
+// to override file permissions is dropped, and restored afterwards.
+class FilePermissionsEnforced {
+public:
+    FilePermissionsEnforced();
+    ~FilePermissionsEnforced();
+    FilePermissionsEnforced(const FilePermissionsEnforced&) = delete;
+    FilePermissionsEnforced& operator=(const FilePermissionsEnforced&) = delete;
+
+private:
+    bool dropped_ = false;
+};
+
+// Makes a file or folder read-only for everyone, or writable again by its owner.
+enum class Protection { ReadOnly, Writable };
+bool SetWriteProtection(const QString& path, Protection protection);
+
 // Records every message box and answers from a script (OK when the script is empty).
 class ScriptedMessageBoxes : public vcl::MessageBoxService {
 public:
@@ -60,6 +80,25 @@ private:
     std::deque<int> answers_;
     std::vector<Shown> shown_;
     vcl::MessageBoxService* previous_;
+};
+
+// Answers the modal show of the dialogs it names (by object name) without
+// showing them, and records it; every other dialog runs its own modal loop.
+class ScriptedModals : public vcl::ModalService {
+public:
+    ScriptedModals();
+    ~ScriptedModals() override;
+
+    void Answer(const QString& formName, int result) { answers_[formName] = result; }
+    int ShowModal(vcl::TForm& form) override;
+
+    // The names of the dialogs answered, in order.
+    const QStringList& shown() const { return shown_; }
+
+private:
+    std::map<QString, int> answers_;
+    QStringList shown_;
+    vcl::ModalService* previous_;
 };
 
 } // namespace testing_seams

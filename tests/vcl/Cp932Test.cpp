@@ -48,3 +48,28 @@ TEST(Cp932, PadsToByteWidths)
     EXPECT_EQ(PadToCp932Width(QStringLiteral("42"), 6, Align::Right), QStringLiteral("    42"));
     EXPECT_EQ(PadToCp932Width(QStringLiteral("longer text"), 4, Align::Right), QStringLiteral("longer text"));
 }
+
+// The byte count decides where text is cut: it must agree with the encoder
+// for every character around the one-byte ranges, both ends of the
+// half-width katakana (U+FF61, U+FF9F) included.
+TEST(Cp932, ByteCountsAgreeWithTheEncoderAroundTheOneByteRanges)
+{
+    int checked = 0;
+    for (char32_t ucs : {char32_t(0x20), char32_t(0x7E), char32_t(0x7F), char32_t(0xA5), char32_t(0x203E)}) {
+        const QString ch = QString::fromUcs4(&ucs, 1);
+        if (IsCp932Encodable(ch)) {
+            EXPECT_EQ(Cp932Length(ch), ToCp932(ch).size()) << std::hex << static_cast<unsigned>(ucs);
+        }
+    }
+    for (char32_t ucs = 0xFF01; ucs <= 0xFFEF; ++ucs) {
+        const QString ch = QString::fromUcs4(&ucs, 1);
+        if (!IsCp932Encodable(ch))
+            continue;
+        EXPECT_EQ(Cp932Length(ch), ToCp932(ch).size()) << std::hex << static_cast<unsigned>(ucs);
+        ++checked;
+    }
+    EXPECT_GT(checked, 150);
+    EXPECT_EQ(Cp932Length(QStringLiteral("｡")), 1);
+    EXPECT_EQ(Cp932Length(QStringLiteral("ﾟ")), 1);
+    EXPECT_EQ(CutToCp932Bytes(QStringLiteral("ｱﾟ漢"), 3), QStringLiteral("ｱﾟ"));
+}

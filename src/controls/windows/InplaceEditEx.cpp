@@ -1,32 +1,14 @@
 #include "InplaceEditEx.h"
 
 #include "Colors.h"
-#include "Cp932.h"
+#include "Cp932LengthValidator.h"
 #include "GridCellRules.h"
 #include "GridNavigation.h"
 #include "StringGridEx.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
-
-namespace {
-
-// Refuses an edit that would make the text longer than a number of CP932
-// bytes (a double-byte character counts two), as QLineEdit's own maximum
-// counts characters.
-class Cp932LengthValidator : public QValidator {
-public:
-    Cp932LengthValidator(int maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
-    State validate(QString& input, int&) const override
-    {
-        return vcl::Cp932Length(input) <= maxBytes_ ? Acceptable : Invalid;
-    }
-
-private:
-    int maxBytes_;
-};
-
-} // namespace
 
 TInplaceEditEx::TInplaceEditEx(TStringGridEx* grid) : QLineEdit(grid->viewport()), grid_(grid)
 {
@@ -56,7 +38,7 @@ void TInplaceEditEx::UpdateContents()
     const int limit = gridrules::EditLimit(range);
     if (limit > 0 && range->RangeType() == trtEditStr) {
         setMaxLength(32767);
-        setValidator(new Cp932LengthValidator(limit, this));
+        setValidator(new TCp932LengthValidator(limit, this));
     } else {
         setMaxLength(limit > 0 ? limit : 32767);
     }
@@ -93,6 +75,11 @@ void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // The grid scrolled away while the editor stayed open: a key brings the
+    // cell back before it changes anything.
+    const int key = event->key();
+    if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+        grid_->ScrollCurrentIntoView();
     const gridnav::EditSelection now = hasSelectedText()
         ? gridnav::EditSelection{selectionStart(), static_cast<int>(selectedText().size())}
         : gridnav::EditSelection{cursorPosition(), 0};
@@ -119,6 +106,13 @@ void TInplaceEditEx::keyPressEvent(QKeyEvent* event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TInplaceEditEx::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (grid_ && !(event->commitString().isEmpty() && event->preeditString().isEmpty()))
+        grid_->ScrollCurrentIntoView();
+    QLineEdit::inputMethodEvent(event);
 }
 
 void TInplaceEditEx::focusInEvent(QFocusEvent* event)

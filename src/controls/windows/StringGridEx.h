@@ -52,7 +52,10 @@ public:
 
     // Numbers in and out; none of them fires OnValueChange.
     void SetCellValue(int ACol, int ARow, double Value);
-    // 0 for a text or number cell that does not hold a number.
+    // The cell's number as its text reads, never clamped to the range; 0 for
+    // a text or number cell whose text is not a number (a number cell gets
+    // its clamped Default in place of such a text only when it is left).
+    // Commands read number cells through ReadTypedNumber (TypedNumber.h).
     double GetCellValue(int ACol, int ARow) const;
     // As GetCellValue, and false when a text or number cell does not hold a number.
     bool TryGetCellValue(int ACol, int ARow, double& Value) const;
@@ -234,6 +237,7 @@ private:
     QRect BoxRect(const TGridRect& box) const;
     void UpdateScrollBars();
     void ClampInView(TGridCoord cell);
+    void ScrollCurrentIntoView() { ClampInView(current_); }
     void PlaceEditor();
 
     // Painting.

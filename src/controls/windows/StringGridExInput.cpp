@@ -155,6 +155,8 @@ void TStringGridEx::UpdateEdit()
         HideEdit();
         return;
     }
+    // A current cell scrolled out of view would take the typing unseen.
+    ScrollCurrentIntoView();
     editor_->setGeometry(CellRect(Col(), Row()));
     if (!editor_->isVisible()) {
         editor_->UpdateContents();

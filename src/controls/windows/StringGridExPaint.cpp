@@ -129,6 +129,19 @@ void TStringGridEx::PaintCell(QPainter& painter, int col, int row)
             text = vcl::clHighlightText;
         }
     }
+    // A fixed cell's raised edges go over what the cell painted, except
+    // under a heading that spans cells: its box goes over the edges of the
+    // cells it covers, or each join would show a light line through its text.
+    const TRange* range = FindRange(col, row);
+    const bool spanning = range && range->Union();
+    auto drawFixedEdges = [&] {
+        const int sides = (options_.testFlag(goFixedVertLine) ? LeftSide | RightSide : 0)
+            | (options_.testFlag(goFixedHorzLine) ? TopSide | BottomSide : 0);
+        if (defaultDrawing_ && fixed && sides)
+            DrawInnerEdge(painter, rect, Edge::Raised, sides);
+    };
+    if (spanning)
+        drawFixedEdges();
     painter.save();
     painter.setFont(font());
     painter.setPen(ToQColor(text));
@@ -137,12 +150,8 @@ void TStringGridEx::PaintCell(QPainter& painter, int col, int row)
         painter.fillRect(rect, ToQColor(background));
     DrawCell(col, row, rect, state);
     painter.restore();
-    if (defaultDrawing_ && fixed) {
-        const int sides = (options_.testFlag(goFixedVertLine) ? LeftSide | RightSide : 0)
-            | (options_.testFlag(goFixedHorzLine) ? TopSide | BottomSide : 0);
-        if (sides)
-            DrawInnerEdge(painter, rect, Edge::Raised, sides);
-    }
+    if (!spanning)
+        drawFixedEdges();
 }
 
 void TStringGridEx::DrawCell(int ACol, int ARow, const QRect& Rect, TGridDrawState State)

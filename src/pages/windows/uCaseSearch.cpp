@@ -115,7 +115,7 @@ void TfrmCaseSearch::plButton8Click(QObject*)
     StringGridEx3->setFocus();
     // Whatever was read before a failure is shown, but never as a complete answer.
     if (found < 0)
-        vcl::ShowError(DataModule1->LastError(), windowTitle());
+        vcl::ShowError(DataModule1->LastFailureText(), windowTitle());
 }
 
 void TfrmCaseSearch::FillCaseGrid()

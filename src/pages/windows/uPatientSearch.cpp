@@ -90,7 +90,7 @@ void TfrmPatientSearch::plButton8Click(QObject*)
     StringGridEx1->setFocus();
     // Whatever was read before a failure is shown, but never as a complete answer.
     if (found < 0)
-        vcl::ShowError(DataModule1->LastError(), windowTitle());
+        vcl::ShowError(DataModule1->LastFailureText(), windowTitle());
 }
 
 void TfrmPatientSearch::FillPatientGrid()

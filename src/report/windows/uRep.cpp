@@ -1,8 +1,181 @@
 #include "uRep.h"
 
+#include "Fonts.h"
+#include "ReportLayout.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
 TQuickReport1* QuickReport1 = nullptr;
 
-TQuickReport1::TQuickReport1(QWidget* parent) : vcl::TForm(parent)
+namespace {
+
+QPageLayout ReportPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+void Fail(QString* errorText, const QString& reason)
+{
+    if (errorText)
+        *errorText = reason;
+}
+
+Qt::Alignment AlignmentOf(TTextAlign align)
+{
+    switch (align) {
+    case TTextAlign::Right:
+        return Qt::AlignRight;
+    case TTextAlign::Center:
+        return Qt::AlignHCenter;
+    case TTextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+void UseFont(QPainter& painter, const TReportControl& control)
+{
+    QFont font = vcl::ProgramFont();
+    font.setPixelSize(control.FontPixels);
+    font.setBold(control.Bold);
+    painter.setFont(font);
+    painter.setPen(vcl::ToQColor(control.Color));
+}
+
+void DrawControl(QPainter& painter, const TReportControl& control, const QImage* picture, int pageNumber)
+{
+    if (!control.Enabled)
+        return;
+    switch (control.Kind) {
+    case TReportControlKind::Label:
+        UseFont(painter, control);
+        painter.drawText(control.Rect, AlignmentOf(control.Align) | Qt::AlignVCenter | Qt::TextDontClip |
+                                           Qt::TextSingleLine,
+                         control.Text);
+        break;
+    case TReportControlKind::PageNumber:
+        UseFont(painter, control);
+        painter.drawText(control.Rect, AlignmentOf(control.Align) | Qt::AlignVCenter | Qt::TextDontClip,
+                         QString::number(pageNumber));
+        break;
+    case TReportControlKind::Memo:
+        UseFont(painter, control);
+        painter.drawText(control.Rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, control.Text);
+        break;
+    case TReportControlKind::Shape:
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(control.Rect.adjusted(0, 0, -1, -1));
+        break;
+    case TReportControlKind::Picture:
+        if (picture && !picture->isNull())
+            painter.drawImage(control.Rect, *picture);
+        break;
+    }
+}
+
+void DrawBand(QPainter& painter, const TReportBand& band, int top, const QImage* picture, int pageNumber)
+{
+    painter.save();
+    painter.translate(0, top);
+    for (const TReportControl& control : band.Controls)
+        DrawControl(painter, control, picture, pageNumber);
+    painter.restore();
+}
+
+} // namespace
+
+TQuickReport1::TQuickReport1(QObject* parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("QuickReport1"));
+}
+
+bool TQuickReport1::Render(const TReportContent& content, QPagedPaintDevice& device, QString* errorText)
+{
+    // The body bands in print order: the title, one block per printed set, the summary.
+    std::vector<const TReportBand*> body;
+    std::vector<const QImage*> pictures;
+    body.push_back(&content.Title);
+    pictures.push_back(nullptr);
+    for (const TReportDetail& detail : content.Details) {
+        body.push_back(&detail.Band);
+        pictures.push_back(&detail.Graph);
+    }
+    body.push_back(&content.Summary);
+    pictures.push_back(nullptr);
+    std::vector<int> heights;
+    for (const TReportBand* band : body)
+        heights.push_back(band->Height);
+    const std::vector<TReportPageLayout> pages =
+        LayoutReport(heights, content.PageHeader.Height, content.PageFooter.Height);
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        Fail(errorText, QStringLiteral("出力先を開けませんでした。"));
+        return false;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.scale(device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            Fail(errorText, QStringLiteral("次のページを始められませんでした。"));
+            return false;
+        }
+        const int pageNumber = static_cast<int>(page) + 1;
+        const TReportPageLayout& layout = pages[page];
+        DrawBand(painter, content.PageHeader, layout.HeaderTop, nullptr, pageNumber);
+        for (const TPlacedBand& placed : layout.Bands) {
+            const auto index = static_cast<std::size_t>(placed.Band);
+            DrawBand(painter, *body[index], placed.Top, pictures[index], pageNumber);
+        }
+        DrawBand(painter, content.PageFooter, layout.FooterTop, nullptr, pageNumber);
+    }
+    if (!painter.end()) {
+        Fail(errorText, QStringLiteral("出力を終えられませんでした。"));
+        return false;
+    }
+    return true;
+}
+
+bool TQuickReport1::PrintToPdf(const TReportInput& input, const QString& fileName, QString* errorText)
+{
+    QPdfWriter writer(fileName);
+    writer.setPageLayout(ReportPageLayout());
+    writer.setTitle(QStringLiteral("解析結果報告書"));
+    writer.setCreator(QStringLiteral("Quorvel"));
+    QString reason;
+    if (!Render(BuildReportContent(input), writer, &reason)) {
+        Fail(errorText, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()),
+                                                      reason));
+        return false;
+    }
+    return true;
+}
+
+bool TQuickReport1::PrintToPrinter(const TReportInput& input, const QString& printerName, QString* errorText)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (info.isNull()) {
+        Fail(errorText, QStringLiteral("プリンター「%1」が見つかりません。").arg(printerName));
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageLayout(ReportPageLayout());
+    printer.setCopyCount(1);
+    printer.setDuplex(QPrinter::DuplexNone);
+    printer.setDocName(QStringLiteral("解析結果報告書"));
+    QString reason;
+    if (!Render(BuildReportContent(input), printer, &reason)) {
+        Fail(errorText, QStringLiteral("%1: %2").arg(printerName, reason));
+        return false;
+    }
+    return true;
 }

@@ -1,14 +1,28 @@
 #pragma once
-// TQuickReport1: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// TQuickReport1: the printed report. The content comes laid out band by band
+// from the report's logic (BuildReportContent); this object paginates it and
+// draws it with QPainter on a printer chosen by name or into a PDF file:
+// A4 portrait, 10 mm margins, report pixels at 96 per inch.
+#include "ReportContent.h"
 
-class TQuickReport1 : public vcl::TForm {
+#include <QObject>
+#include <QString>
+
+class QPagedPaintDevice;
+
+class TQuickReport1 : public QObject {
     Q_OBJECT
 
 public:
-    explicit TQuickReport1(QWidget* parent = nullptr);
+    explicit TQuickReport1(QObject* parent = nullptr);
+
+    // Each returns false, with the reason in `errorText` when given, when
+    // the output could not be started.
+    bool PrintToPdf(const TReportInput& input, const QString& fileName, QString* errorText = nullptr);
+    bool PrintToPrinter(const TReportInput& input, const QString& printerName, QString* errorText = nullptr);
+
+    // Lays out and draws the content on a device whose page layout is set.
+    static bool Render(const TReportContent& content, QPagedPaintDevice& device, QString* errorText = nullptr);
 };
 
 extern TQuickReport1* QuickReport1;

@@ -53,7 +53,7 @@ DoseEventsResult BuildDoseEvents(const std::vector<TScheduleDay>& days, const TD
     for (int i = 0; i < dayCount; ++i) {
         const TScheduleDay& day = days[i];
         const double time = WholeMinutesSince(day.DateTime, context.GraphFirstDay) + offset;
-        const double duration = day.DripHours * 60;
+        const double duration = InfusionMinutes(day.DripHours);
         slotted.push_back({{time, 1, i, 0}, {time, day.Dose * amountFactor, duration}});
         if (infusion) {
             const double end = time + duration;
@@ -85,7 +85,7 @@ std::optional<TInfusionOverlap> FindOverlappingInfusions(const std::vector<TSche
     spans.reserve(days.size());
     for (int i = 0; i < static_cast<int>(days.size()); ++i) {
         const double start = WholeMinutesSince(days[i].DateTime, 0);
-        spans.push_back({start, start + days[i].DripHours * 60, i});
+        spans.push_back({start, start + InfusionMinutes(days[i].DripHours), i});
     }
     std::stable_sort(spans.begin(), spans.end(), [](const TSpan& a, const TSpan& b) { return a.Start < b.Start; });
     // Sweep in start order, keeping the infusion that runs longest so far.

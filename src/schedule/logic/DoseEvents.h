@@ -25,11 +25,12 @@ enum class DoseEventsResult {
 
 // Clears events and fills it from days: for each administration the event
 // {minutes since GraphFirstDay + offset, dose x the drug's amount factor,
-// infusion hours x 60}, and for an infusion drug its end event. The engine
-// needs the events in time order, so they are emitted in time order, stably:
-// at equal times an earlier administration's end comes before a later start,
-// and an administration's own end never before its start. For a day list
-// sorted by CompareByTime whose infusions do not overlap this is the order
+// the infusion hours in whole minutes (InfusionMinutes)}, and for an infusion
+// drug its end event {start + those minutes, 0, 0}. The engine needs the
+// events in time order, so they are emitted in time order, stably: at equal
+// times an earlier administration's end comes before a later start, and an
+// administration's own end never before its start. For a day list sorted by
+// CompareByTime whose infusions do not overlap this is the order
 // administration by administration, each end right after its start.
 DoseEventsResult BuildDoseEvents(const std::vector<TScheduleDay>& days, const TDoseEventContext& context,
                                  std::vector<TDoseEvent>& events);

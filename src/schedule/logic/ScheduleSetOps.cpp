@@ -1,5 +1,7 @@
 #include "ScheduleSetOps.h"
 
+#include <algorithm>
+
 int LastScheduleSetIndex(const TScheduleSets& sets)
 {
     int last = 0;
@@ -26,4 +28,17 @@ void ClearAllScheduleSets(TScheduleSets& sets)
         sets.DoseEventLists[i].clear();
     }
     sets.Samplings.clear();
+}
+
+int LastListedScheduleSet(const TScheduleSets& sets)
+{
+    return std::max(LastScheduleSetIndex(sets), sets.CurSetIndex);
+}
+
+QStringList ScheduleSetChoices(int last)
+{
+    QStringList choices{QStringLiteral("患者データ")};
+    for (int set = 1; set <= last && set < ScheduleSetCount; ++set)
+        choices << QStringLiteral("変更%1").arg(set);
+    return choices;
 }

@@ -3,6 +3,8 @@
 // explicitly; window code passes the process-wide `ScheduleSets`.
 #include "Ucommon.h"
 
+#include <QStringList>
+
 // The highest k in 1..3 such that sets 1..k all hold a prescription; 0 when
 // set 1 is empty. Sets after the first empty one are not looked at.
 int LastScheduleSetIndex(const TScheduleSets& sets);
@@ -13,3 +15,12 @@ void ClearCurrentScheduleSet(TScheduleSets& sets);
 // Empties every set's three lists, then the samplings. The undo history is
 // left alone (the caller clears it separately).
 void ClearAllScheduleSets(TScheduleSets& sets);
+
+// The last set the set choice lists, and the Analyse command checks: the
+// used sets 0 .. LastScheduleSetIndex, and the current set when it lies
+// beyond them (a changed regimen just emptied). Sets after it are not listed,
+// whatever they hold.
+int LastListedScheduleSet(const TScheduleSets& sets);
+
+// The set choice's entries for sets 0 .. last: "患者データ", "変更1", ...
+QStringList ScheduleSetChoices(int last);

@@ -117,8 +117,10 @@ void TResultPage::BuildButtons()
     plButton23 = AddButton(this, QStringLiteral("plButton23"), QStringLiteral("投与変更"), 8, 530, 120, 40);
     plButton34 = AddButton(this, QStringLiteral("plButton34"), QStringLiteral("剤形変更"), 140, 530, 120, 40);
     plButton12 = AddButton(this, QStringLiteral("plButton12"), QStringLiteral("印字"), 840, 530, 120, 40);
-    // The export panel; its buttons come with the export.
+    // The export panel.
     plButton42 = AddButton(this, QStringLiteral("plButton42"), QString(), 560, 530, 260, 40);
+    plButton44 = AddButton(plButton42, QStringLiteral("plButton44"), QStringLiteral("CSV出力"), 4, 4, 124, 32);
+    plButton43 = AddButton(plButton42, QStringLiteral("plButton43"), QStringLiteral("入力値補正"), 132, 4, 124, 32);
     plButton42->hide();
 }
 

@@ -40,6 +40,9 @@ public:
     const TCurveLists& CurveLists() const { return graph_.CurveLists(); }
     const QStringList& CompartmentLines() const { return graph_.CompartmentLines(); }
 
+    // What the legend's check boxes show.
+    TGraphDisplayOptions DisplayOptions() const;
+
     // Display options: each redraws the graph.
     void CheckBox1Click(QObject* Sender);
     void CheckBox2Click(QObject* Sender);
@@ -58,7 +61,7 @@ public:
     std::array<QLabel*, 4> SetLabels{};     // Label52 .. Label55
 
     TplButton* plButton52;     // the bar of the result dialogs' buttons
-    TplButton* plButton13;     // "動態係数"
+    TplButton* plButton13;     // "動態係数"; the main window opens the parameter display
     TplButton* plButton19;     // "血中濃度比較"
     TplButton* plButton20;     // "採血点確認"
     TplButton* plButton22;     // "グラフスケール"
@@ -71,11 +74,12 @@ public:
     TplButton* plButton34;     // "剤形変更"
     TplButton* plButton12;     // "印字"; the main window attaches the print command
     TplButton* plButton42;     // the export button panel, shown when exporting is set up
+    TplButton* plButton44;     // "CSV出力" on the panel; the main window attaches the export
+    TplButton* plButton43;     // "入力値補正" on the panel
 
 private:
     void BuildLegend();
     void BuildButtons();
-    TGraphDisplayOptions DisplayOptions() const;
 
     TMainWindowHub& hub_;
     TConcentrationGraph graph_;

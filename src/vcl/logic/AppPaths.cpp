@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #ifndef QUORVEL_VERSION_TEXT
 #error "the build defines QUORVEL_VERSION_TEXT"
@@ -40,16 +42,70 @@ void SetAppBaseDir(const QString& folder)
         BaseOverride().clear();
 }
 
+namespace {
+
+QString SettingsFileName()
+{
+    return ExecutableName() + QStringLiteral(".ini");
+}
+
+QString SettingsBesideProgram()
+{
+    return AppBaseDir() + QLatin1Char('/') + SettingsFileName();
+}
+
+QString PerUserSettings()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') + SettingsFileName();
+}
+
+// Whether a file can be created in the folder. The permission bits alone do
+// not tell (an administrator passes every access check, a read-only medium or
+// share does not show in them), so a temporary file is created and removed.
+bool CanWriteInto(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.write-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
 QString SettingsFilePath()
 {
-    const QString name = ExecutableName() + QStringLiteral(".ini");
-    const QString base = AppBaseDir();
-    const QFileInfo folder(base);
-    if (folder.isDir() && folder.isWritable())
-        return base + QLatin1Char('/') + name;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return config + QLatin1Char('/') + name;
+    if (CanWriteInto(AppBaseDir()))
+        return SettingsBesideProgram();
+    const QString perUser = PerUserSettings();
+    return QFileInfo::exists(perUser) ? perUser : SettingsBesideProgram();
+}
+
+QString SettingsFileForWriting(QString* errorText)
+{
+    if (errorText)
+        errorText->clear();
+    if (CanWriteInto(AppBaseDir()))
+        return SettingsBesideProgram();
+    const QString perUser = PerUserSettings();
+    if (QFileInfo::exists(perUser))
+        return perUser;
+    auto fail = [errorText](const QString& path, const QString& reason) {
+        if (errorText)
+            *errorText = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+        return QString();
+    };
+    const QString folder = QFileInfo(perUser).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(folder, QStringLiteral("フォルダを作成できません"));
+    // The settings made beside the program so far carry on in the new file.
+    const QString beside = SettingsBesideProgram();
+    if (QFileInfo::exists(beside)) {
+        QFile source(beside);
+        if (!source.copy(perUser))
+            return fail(perUser, source.errorString());
+        QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
+    return perUser;
 }
 
 QString VersionText()
