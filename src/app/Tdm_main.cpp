@@ -223,6 +223,19 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
     TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
+
+    // The result page's dialogs, changed regimens and product change.
+    TabSheet4->plButton19->OnClick = [this](QObject* Sender) { plButton19Click(Sender); };
+    TabSheet4->plButton20->OnClick = [this](QObject* Sender) { plButton20Click(Sender); };
+    TabSheet4->plButton22->OnClick = [this](QObject* Sender) { plButton22Click(Sender); };
+    TabSheet4->plButton54->OnClick = [this](QObject* Sender) { plButton54Click(Sender); };
+    TabSheet4->plButton17->OnClick = [this](QObject* Sender) { plButton17Click(Sender); };
+    TabSheet4->plButton57->OnClick = [this](QObject* Sender) { plButton57Click(Sender); };
+    TabSheet4->plButton58->OnClick = [this](QObject* Sender) { plButton58Click(Sender); };
+    TabSheet4->plButton59->OnClick = [this](QObject* Sender) { plButton59Click(Sender); };
+    TabSheet4->plButton23->OnClick = [this](QObject* Sender) { plButton23Click(Sender); };
+    TabSheet4->plButton34->OnClick = [this](QObject* Sender) { plButton34Click(Sender); };
+    TabSheet4->plButton43->OnClick = [this](QObject* Sender) { plButton34Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -521,6 +534,16 @@ void TfrmMain::plButton58Click(QObject*)
 void TfrmMain::plButton59Click(QObject*)
 {
     frmPKPD->ShowOnFirstDay();
+}
+
+void TfrmMain::plButton23Click(QObject*)
+{
+    TabSheet2->NewChangedRegimen();
+}
+
+void TfrmMain::plButton34Click(QObject*)
+{
+    TabSheet6->StartProductChange();
 }
 
 double TfrmMain::ApplyValueCorrection(double c) const

@@ -129,6 +129,9 @@ public:
     void plButton57Click(QObject* Sender);   // "アルブミン補正"; the graph follows a confirmed correction
     void plButton58Click(QObject* Sender);   // "Vmax"
     void plButton59Click(QObject* Sender);   // "PK/PD", from the first schedule day
+    // The changed regimens and the product change of the result page.
+    void plButton23Click(QObject* Sender);   // "投与変更": a new changed regimen on the schedule page
+    void plButton34Click(QObject* Sender);   // "剤形変更" (and "入力値補正"): back to the drug page
     // The albumin-corrected concentration of c (c itself without an albumin value).
     double ApplyValueCorrection(double c) const;
 

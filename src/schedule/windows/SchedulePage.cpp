@@ -1,5 +1,6 @@
 #include "SchedulePage.h"
 
+#include "ChangedRegimens.h"
 #include "Colors.h"
 #include "DrugMaster.h"
 #include "EntryCells.h"
@@ -359,6 +360,9 @@ void TSchedulePage::BuildButtons()
     plButton51 = AddButton(plButton50, QStringLiteral("plButton51"), QStringLiteral("初期値"), 0, 0, 120, 40);
     plButton16 = AddButton(this, QStringLiteral("plButton16"), QStringLiteral("解析"), 836, 540, 146, 48);
 
+    connect(ComboBox12, &QComboBox::activated, this,
+            [this] { vcl::RunEventHandler([this] { ComboBox12Change(ComboBox12); }); });
+    plButton2->OnClick = [this](QObject* Sender) { plButton2Click(Sender); };
     plButton15->OnClick = [this](QObject* Sender) { plButton15Click(Sender); };
     plButton56->OnClick = [this](QObject* Sender) { plButton56Click(Sender); };
     plButton56->OnMouseMove = [this](QObject* S, vcl::TShiftState shift, int x, int y) {
@@ -727,6 +731,31 @@ void TSchedulePage::plButton41Click(QObject*)
         return;
     if (DeleteSampling(ScheduleSets, StringGridEx18->Row() - 1))
         ScheduleChanged();
+}
+
+// ---- The changed regimens ----------------------------------------------------
+
+void TSchedulePage::NewChangedRegimen()
+{
+    if (AddChangedRegimen(ScheduleSets, DoseEventContextOf(CurrentAnalysis, hub_.Graph()))
+        == TChangedRegimenResult::LimitReached) {
+        vcl::ShowError(ChangedRegimenLimitText, ChangedRegimenLimitCaption);
+        return;
+    }
+    ShowCurrentScheduleSet();
+    hub_.SetWorkflowStep(hub_.HighestStep(), 2);
+}
+
+void TSchedulePage::ComboBox12Change(QObject*)
+{
+    ChooseScheduleSet(ScheduleSets, ComboBox12->currentIndex());
+    ShowCurrentScheduleSet();
+}
+
+void TSchedulePage::plButton2Click(QObject*)
+{
+    if (ResetChangedRegimen(ScheduleSets, DoseEventContextOf(CurrentAnalysis, hub_.Graph())))
+        ShowCurrentScheduleSet();
 }
 
 void TSchedulePage::plButton15Click(QObject*)
