@@ -114,30 +114,9 @@ void SimulateOneIntervalLanes(CurveLane<Model>* lanes, int count)
         return;
     }
     int active[kMaxWideLanes];
-    int activeCount = 0;
-    for (int l = 0; l < count; ++l) {
-        lanes[l].interval = 0;
-        if (lanes_detail::OpenInterval(lanes[l]))
-            active[activeCount++] = l;
-    }
-    while (activeCount > 0) {
-        // Run together as far as the lane whose interval ends first.
-        int steps = lanes[active[0]].remaining;
-        for (int a = 1; a < activeCount; ++a)
-            steps = std::min(steps, lanes[active[a]].remaining);
-        wide_detail::StepActiveWide(lanes, active, activeCount, steps);
-        int still = 0;
-        for (int a = 0; a < activeCount; ++a) {
-            CurveLane<Model>& lane = lanes[active[a]];
-            lane.remaining -= steps;
-            if (lane.remaining == 0) {
-                lanes_detail::FinishInterval(lane);
-                continue;
-            }
-            active[still++] = active[a];
-        }
-        activeCount = still;
-    }
+    lanes_detail::RunLanes(lanes, count, active, [](CurveLane<Model>* l, const int* a, int n, int steps) {
+        wide_detail::StepActiveWide(l, a, n, steps);
+    });
 }
 
 } // namespace pk
