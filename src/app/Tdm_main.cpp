@@ -1,6 +1,7 @@
 #include "Tdm_main.h"
 
 #include "CaseLoading.h"
+#include "AnalyseCommand.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "Exceptions.h"
@@ -22,6 +23,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowsAlive.h"
 #include "ResultDialogs.h"
 #include "uSplash.h"
 #include "plButton.h"
@@ -221,6 +223,7 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet2->plButton16->OnClick = [this](QObject* Sender) { plButton16Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
     TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
 
@@ -446,18 +449,36 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet4->ShowResults();
 }
 
+void TfrmMain::plButton16Click(QObject*)
+{
+    RunAnalyseCommand(*this, *DataModule1, *TabSheet4, [this] { return EstimateIndividualParams(); });
+}
+
 TEngineContext TfrmMain::EngineContext()
+{
+    return EngineContextFor(CurrentAnalysis);
+}
+
+TEngineContext TfrmMain::EngineContextFor(TAnalysisRecord& analysis)
 {
     const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
     const TEngineModels models{*model1ComKeiko_, *model1ComTenteki_, *model2ComTenteki_, *modelMM1ComKeiko_,
                                *modelMM1ComTenteki_};
-    return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
-                          models, simulationBuffers_);
+    return TEngineContext(CurrentPatient, analysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days, models,
+                          simulationBuffers_);
 }
 
 int TfrmMain::EstimateIndividualParams()
 {
-    return ::EstimateIndividualParams(EngineContext());
+    // A fit can take seconds: it runs on a worker thread while the window
+    // repaints and takes no input. It writes a copy of the analysis record,
+    // which becomes the current one once the fit has returned, so nothing the
+    // window paints meanwhile is written under it.
+    TAnalysisRecord analysis = CurrentAnalysis;
+    const TEngineContext context = EngineContextFor(analysis);
+    const int result = vcl::RunKeepingWindowsAlive([&context] { return ::EstimateIndividualParams(context); });
+    CurrentAnalysis = analysis;
+    return result;
 }
 
 double TfrmMain::ConcentrationAt(int t, double* second, double* central, int* passed, int flag,

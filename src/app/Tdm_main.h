@@ -105,8 +105,12 @@ public:
     // on screen then stays as it was).
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
+    // The Analyse command of the schedule page ("解析").
+    void plButton16Click(QObject* Sender);
+
     // The engine on the case on screen: thin calls that pass the window's
-    // state (records, schedule sets, graph days, model objects) in.
+    // state (records, schedule sets, graph days, model objects) in. The
+    // estimation keeps the window alive while it runs.
     int EstimateIndividualParams();
     double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
     void SelectSimulationParams(double* central, double* second, int flag);
@@ -160,6 +164,8 @@ private:
     void BuildStepBar(QWidget* client);
     void BuildPages(QWidget* client);
     void ApplyLoadedCase(TLoadedCase& loaded);
+    // The engine's view of the case with `analysis` as its analysis record.
+    TEngineContext EngineContextFor(TAnalysisRecord& analysis);
 
     int highestStep_ = 0;
     TWorkflowView workflow_;

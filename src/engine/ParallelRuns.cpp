@@ -1,5 +1,7 @@
 #include "ParallelRuns.h"
 
+#include "VectorState.h"
+
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -15,22 +17,13 @@ int ResolveThreadCount(int threads)
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-void ClearWideVectorState()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        asm volatile("vzeroupper");
-#endif
-}
-
 void RunInParallel(int count, int threads, const std::function<void(int)>& task)
 {
     if (count <= 0)
         return;
     const int workers = std::min(ResolveThreadCount(threads), count);
     if (workers == 1) {
-        ClearWideVectorState();
+        pk::ClearUpperVectorState();
         for (int i = 0; i < count; ++i)
             task(i);
         return;
@@ -41,7 +34,7 @@ void RunInParallel(int count, int threads, const std::function<void(int)>& task)
     std::exception_ptr failure;
     std::mutex failureMutex;
     auto work = [&] {
-        ClearWideVectorState();
+        pk::ClearUpperVectorState();
         for (int i = next.fetch_add(1); i < count && !failed.load(); i = next.fetch_add(1)) {
             try {
                 task(i);

@@ -15,5 +15,6 @@ int ResolveThreadCount(int threads);
 // threads, the calling thread among them; returns when every task has
 // finished. Tasks are handed out in index order as threads become free. The
 // first exception a task throws is rethrown here, after the others have
-// stopped taking tasks.
+// stopped taking tasks. Each thread clears the vector registers' upper halves
+// before its first task (VectorState.h).
 void RunInParallel(int count, int threads, const std::function<void(int)>& task);

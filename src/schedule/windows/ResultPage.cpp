@@ -1,10 +1,10 @@
 #include "ResultPage.h"
 
-#include "BusyWork.h"
 #include "Events.h"
 #include "GraphPanel.h"
 #include "MainWindowHub.h"
 #include "PageWidgets.h"
+#include "WindowsAlive.h"
 #include "plButton.h"
 #include "uProgress.h"
 

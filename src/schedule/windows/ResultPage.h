@@ -23,7 +23,6 @@ public:
 
     // Shows the results of the current case and moves the workflow to them.
     void ShowResults();
-
     // --- the graph ---
     // Computes the curves, then draws the graph.
     void RefreshGraph();
