@@ -89,7 +89,6 @@ template <class Model, int A>
 void Steps(const typename Model::Rates (&rates)[A], const double (&input)[A], const double (&h)[A], int steps,
            double (&y)[A][Model::kStates])
 {
-    constexpr int S = Model::kStates;
     double half[A];
     double sixth[A];
     for (int lane = 0; lane < A; ++lane) {
@@ -97,22 +96,8 @@ void Steps(const typename Model::Rates (&rates)[A], const double (&input)[A], co
         sixth[lane] = h[lane] * (1.0 / 6.0);
     }
     for (int step = 0; step < steps; ++step) {
-        for (int lane = 0; lane < A; ++lane) {
-            double* state = y[lane];
-            double k1[S], k2[S], k3[S], k4[S], probe[S];
-            Model::Slope(rates[lane], input[lane], state, k1);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[lane] * k1[i];
-            Model::Slope(rates[lane], input[lane], probe, k2);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[lane] * k2[i];
-            Model::Slope(rates[lane], input[lane], probe, k3);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + h[lane] * k3[i];
-            Model::Slope(rates[lane], input[lane], probe, k4);
-            for (int i = 0; i < S; ++i)
-                state[i] = state[i] + sixth[lane] * (k1[i] + 2.0 * (k2[i] + k3[i]) + k4[i]);
-        }
+        for (int lane = 0; lane < A; ++lane)
+            RungeKuttaStep<Model>(rates[lane], input[lane], h[lane], half[lane], sixth[lane], y[lane]);
     }
 }
 

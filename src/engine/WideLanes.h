@@ -26,7 +26,6 @@ template <class Model>
 __attribute__((always_inline)) inline void Steps(const typename Model::Rates& r, const Vector* input, const Vector* h,
                                                  int vectors, int steps, Vector (*y)[Model::kStates])
 {
-    constexpr int S = Model::kStates;
     Vector half[kVectors];
     Vector sixth[kVectors];
     for (int v = 0; v < vectors; ++v) {
@@ -35,23 +34,8 @@ __attribute__((always_inline)) inline void Steps(const typename Model::Rates& r,
     }
     for (int step = 0; step < steps; ++step) {
 #pragma GCC unroll 8
-        for (int v = 0; v < vectors; ++v) {
-            Vector state[S], k1[S], k2[S], k3[S], k4[S], probe[S];
-            for (int i = 0; i < S; ++i)
-                state[i] = y[v][i];
-            Model::Slope(r, input[v], state, k1);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[v] * k1[i];
-            Model::Slope(r, input[v], probe, k2);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[v] * k2[i];
-            Model::Slope(r, input[v], probe, k3);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + h[v] * k3[i];
-            Model::Slope(r, input[v], probe, k4);
-            for (int i = 0; i < S; ++i)
-                y[v][i] = state[i] + sixth[v] * (k1[i] + 2.0 * (k2[i] + k3[i]) + k4[i]);
-        }
+        for (int v = 0; v < vectors; ++v)
+            RungeKuttaStep<Model>(r, input[v], h[v], half[v], sixth[v], y[v]);
     }
 }
 
