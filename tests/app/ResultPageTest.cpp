@@ -1,8 +1,9 @@
-// The result page as a user meets it: a stored two-compartment vancomycin
-// case is loaded, the graph and its lists computed, the legend laid out for
+// The result page as a user meets it: the stored vancomycin case with two
+// compartments is loaded, the graph and its lists computed, the legend laid out for
 // the drug, the display options hide and show layers without recomputing;
 // the changed regimens and the product change.
 #include "MainWindowFixture.h"
+#include "StoredCase.h"
 
 #include "DrugPage.h"
 #include "GraphPanel.h"
@@ -21,49 +22,7 @@
 
 namespace {
 
-constexpr const char* CaseKey = "20261201093000";
-
-// Vancomycin, two compartments: 1 g every 12 hours for a week from
-// 2026-12-01 in set 0, 1.5 g from the third day in set 1, one trough.
-void StoreTwoCompartmentCase(TDataModule1& store)
-{
-    TPatientRecord p = ResetPatientRecord();
-    p.patient_id_t = QString::fromLatin1(CaseKey);
-    p.patient_name = QStringLiteral("山田太郎");
-    p.patient_weight = 60;
-    ASSERT_EQ(store.SavePatient(p), 0);
-    TAnalysisRecord a = ResetAnalysisRecord();
-    a.patient_id = QString::fromLatin1(CaseKey);
-    a.kubun_id = 5;
-    a.yakuzainame_id = 1;
-    a.yakuhinname_id = 1;
-    a.analysis_algo = 2;
-    a.syutten_id = 1;
-    a.bosyudan.v1 = 21;
-    a.bosyudan.cl = 0.055;
-    a.bosyudan.k12 = 0.55;
-    a.bosyudan.k21 = 0.3;
-    a.kaiseki = a.bosyudan;
-    a.kaiseki.cl = 0.047;
-    std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
-    TPrescription rx;
-    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 1);
-    rx.touyo_end_time = vcl::EncodeDate(2026, 12, 7);
-    rx.touyo_interval = 1;
-    rx.touyo_dose = 1000;
-    rx.touyo_drip_time = 1;
-    for (double hour : {9.0, 21.0}) {
-        rx.touyo_time = hour / 24;
-        sets[0].push_back(rx);
-    }
-    rx.touyo_start_time = vcl::EncodeDate(2026, 12, 3);
-    rx.touyo_dose = 1500;
-    sets[1].push_back(rx);
-    std::vector<TSamplingRecord> samplings(1);
-    samplings[0].saiketu_time = vcl::EncodeDate(2026, 12, 3) + 8.5 / 24;
-    samplings[0].saiketu_value = 12.5;
-    ASSERT_EQ(store.SaveAnalysisWithSchedule(a, sets, 1, samplings), 0);
-}
+const QString CaseKey = QStringLiteral("20261201093000");
 
 QRgb PanelPixel(QPoint at)
 {
@@ -75,9 +34,9 @@ QRgb PanelPixel(QPoint at)
 TEST_F(MainWindowTest, LoadedCaseShowsItsGraphAndTheDisplayOptionsOnlyRedraw)
 {
     StartProgram();
-    StoreTwoCompartmentCase(*DataModule1);
+    StoreVancomycinCase(*DataModule1, StoredModel::TwoCompartments);
     frmMain->show();
-    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     TResultPage& page = *frmMain->TabSheet4;
     EXPECT_EQ(frmMain->PageControl1->currentWidget(), &page);
 
@@ -165,9 +124,9 @@ QStringList Items(const QComboBox* box)
 TEST_F(MainWindowTest, ChangedRegimensFromTheResultPage)
 {
     StartProgram();
-    StoreTwoCompartmentCase(*DataModule1);
+    StoreVancomycinCase(*DataModule1, StoredModel::TwoCompartments);
     frmMain->show();
-    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     TSchedulePage& schedule = *frmMain->TabSheet2;
     const QStringList threeSets{QStringLiteral("患者データ"), QStringLiteral("変更1"), QStringLiteral("変更2")};
 
@@ -179,7 +138,7 @@ TEST_F(MainWindowTest, ChangedRegimensFromTheResultPage)
     EXPECT_EQ(schedule.ComboBox12->currentIndex(), 2);
     EXPECT_TRUE(schedule.plButton30->isVisible());
     ASSERT_EQ(ScheduleSets.PrescriptionLists[2].size(), 2u);
-    EXPECT_EQ(ScheduleSets.PrescriptionLists[2][1].touyo_time, ScheduleSets.PrescriptionLists[0][1].touyo_time);
+    EXPECT_EQ(ScheduleSets.PrescriptionLists[2][1].touyo_dose, ScheduleSets.PrescriptionLists[0][1].touyo_dose);
     EXPECT_EQ(ScheduleSets.PrescriptionLists[2][1].result_id, 2);
     EXPECT_EQ(ScheduleSets.DoseEventLists[2].size(), ScheduleSets.DoseEventLists[0].size());
 
@@ -235,9 +194,9 @@ TEST_F(MainWindowTest, ChangedRegimensFromTheResultPage)
 TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
 {
     StartProgram();
-    StoreTwoCompartmentCase(*DataModule1);
+    StoreVancomycinCase(*DataModule1, StoredModel::TwoCompartments);
     frmMain->show();
-    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     TDrugPage& drug = *frmMain->TabSheet6;
 
     Click(frmMain->TabSheet4->plButton34);
@@ -251,11 +210,11 @@ TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
     Click(frmMain->TabSheet1->plButton6);   // "新規患者"
     EXPECT_TRUE(drug.cbKubun->isEnabled());
 
-    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     frmMain->TabSheet4->plButton43->show();
     Click(frmMain->TabSheet4->plButton43);   // "入力値補正" runs the same command
     EXPECT_FALSE(drug.cbKubun->isEnabled());
-    ASSERT_TRUE(frmMain->LoadCaseFromStore(QString::fromLatin1(CaseKey), 0));
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     EXPECT_TRUE(drug.cbKubun->isEnabled());
     EXPECT_TRUE(drug.cbIppan->isEnabled());
 }

@@ -80,61 +80,34 @@ TEST(GraphCurves, TwoCompartmentViewEqualsThePointByPointCurves)
     EXPECT_EQ(curves.CompartmentLines, BuildCompartmentLines(curves.CurveLists[1], Day + 1));
 }
 
-// Vancomycin with one compartment has no dotted curve and no curve lists.
-TEST(GraphCurves, OneCompartmentVancomycinHasNoSecondCurve)
+// Vancomycin with one compartment has no dotted curve and no curve lists;
+// phenytoin's dotted curve is the solid one through the albumin correction,
+// point for point; a scale that cannot be drawn computes nothing.
+TEST(GraphCurves, SecondCurvesByDrugAndUndrawableScales)
 {
-    GraphCase c(5, 1, 1, 1);
-    FillVancomycin(c);
-    c.analysis.bosyudan.vd = c.analysis.kaiseki.vd = 0.8;
-    c.analysis.bosyudan.ke = c.analysis.kaiseki.ke = 0.08;
-    const TGraphCurves curves = ComputeGraphCurves(c.Context(), c.graph);
-    EXPECT_EQ(curves.Solid[1], CarriedCurve(c, 1, 0, 2, 7 * 720, 0));
+    GraphCase vancomycin(5, 1, 1, 1);
+    FillVancomycin(vancomycin);
+    vancomycin.analysis.bosyudan.vd = vancomycin.analysis.kaiseki.vd = 0.8;
+    vancomycin.analysis.bosyudan.ke = vancomycin.analysis.kaiseki.ke = 0.08;
+    const TGraphCurves single = ComputeGraphCurves(vancomycin.Context(), vancomycin.graph);
+    EXPECT_EQ(single.Solid[1], CarriedCurve(vancomycin, 1, 0, 2, 7 * 720, 0));
     for (int curve = 0; curve < GraphCurveCount; ++curve) {
-        EXPECT_TRUE(curves.Dotted[curve].empty());
-        EXPECT_TRUE(curves.CurveLists[curve].empty());
+        EXPECT_TRUE(single.Dotted[curve].empty());
+        EXPECT_TRUE(single.CurveLists[curve].empty());
     }
-    EXPECT_TRUE(curves.CompartmentLines.isEmpty());
-}
+    EXPECT_TRUE(single.CompartmentLines.isEmpty());
 
-// Phenytoin's dotted curve is the solid one through the albumin correction,
-// point for point; without an albumin value the two coincide.
-TEST(GraphCurves, CorrectedCurveReusesTheSolidValues)
-{
-    GraphCase c(3, 1, 1);
-    FillPhenytoin(c);
-    const TGraphCurves corrected = ComputeGraphCurves(c.Context(), c.graph);
+    GraphCase phenytoin(3, 1, 1);
+    FillPhenytoin(phenytoin);
+    const TGraphCurves corrected = ComputeGraphCurves(phenytoin.Context(), phenytoin.graph);
     ASSERT_EQ(corrected.Solid[1].size(), corrected.Dotted[1].size());
-    EXPECT_EQ(corrected.Solid[1], CarriedCurve(c, 1, 0, 10, corrected.Sampling.Count, 0));
+    EXPECT_EQ(corrected.Solid[1], CarriedCurve(phenytoin, 1, 0, 10, corrected.Sampling.Count, 0));
     for (std::size_t j = 0; j < corrected.Solid[1].size(); ++j)
-        ASSERT_EQ(corrected.Dotted[1][j], corrected.Solid[1][j] / (0.9 * 3.0 / 4.4 + 0.1)) << j;
+        ASSERT_EQ(corrected.Dotted[1][j], ApplyValueCorrection(phenytoin.analysis, corrected.Solid[1][j])) << j;
     EXPECT_TRUE(corrected.CurveLists[1].empty());
+    EXPECT_TRUE(corrected.Solid[2].empty());   // set 1 is not in use
 
-    c.analysis.kaiseki_table8 = 0;
-    const TGraphCurves plain = ComputeGraphCurves(c.Context(), c.graph);
-    EXPECT_EQ(plain.Dotted[0], plain.Solid[0]);
-
-    TAnalysisRecord a;
-    a.kaiseki_table8 = 4.4;
-    EXPECT_EQ(ApplyValueCorrection(a, 10.0), 10.0 / 1.0);
-    a.kaiseki_table9 = 1;
-    EXPECT_EQ(ApplyValueCorrection(a, 10.0), 10.0 / (0.432 + 0.1));
-}
-
-// Sets after the first empty one are not in use; a scale that cannot be
-// drawn computes nothing.
-TEST(GraphCurves, SetsInUseAndUndrawableScales)
-{
-    GraphCase c(1, 1, 1);
-    FillDigoxin(c);
-    c.Add(3, Prescription(Day, Day + 20, 1, At(8, 0), 0.125));
-    c.RebuildEvents();
-    TGraphCurves curves = ComputeGraphCurves(c.Context(), c.graph);
-    EXPECT_EQ(curves.Solid[1].size(), 21u * 144);   // 21 days every 10 minutes
-    EXPECT_TRUE(curves.Solid[2].empty());
-    EXPECT_TRUE(curves.Solid[4].empty());
-
-    c.graph.GraphViewDays = 0;
-    curves = ComputeGraphCurves(c.Context(), c.graph);
-    for (const std::vector<double>& solid : curves.Solid)
+    phenytoin.graph.GraphViewDays = 0;
+    for (const std::vector<double>& solid : ComputeGraphCurves(phenytoin.Context(), phenytoin.graph).Solid)
         EXPECT_TRUE(solid.empty());
 }

@@ -17,9 +17,9 @@ const TGraphCase Single{};
 } // namespace
 
 // Every combination of the check boxes against the rule: a set's layer
-// needs "患者", its row (unless only the patient's schedule is in use) and,
-// with dotted curves, the solid or dotted box; the population layers need
-// "母集団"; sets above the last in use never show.
+// needs "患者", its row (not counted when only the patient's schedule is in
+// use) and, with dotted curves, the solid or dotted box; the population
+// layers need "母集団"; sets above the last in use never show.
 TEST(GraphLegend, LayerVisibilityOverEveryOption)
 {
     for (const TGraphCase& graphCase : {Single, TwoCurve, Corrected})
@@ -43,16 +43,6 @@ TEST(GraphLegend, LayerVisibilityOverEveryOption)
             ASSERT_EQ(Shown(v, SetDottedLayer(set)), row && dotted && o.Dotted) << bits << " set " << set;
         }
     }
-}
-
-TEST(GraphLegend, OnlyThePatientsScheduleIgnoresItsRow)
-{
-    TGraphDisplayOptions o;
-    o.Sets[0] = false;
-    EXPECT_TRUE(Shown(GraphLayerVisibility(Single, 0, o), GraphLayer::ImageWave0));
-    EXPECT_FALSE(Shown(GraphLayerVisibility(Single, 1, o), GraphLayer::ImageWave0));
-    EXPECT_TRUE(Shown(GraphLayerVisibility(Single, 1, o), GraphLayer::ImageWave1));
-    EXPECT_FALSE(Shown(GraphLayerVisibility(Single, 1, o), GraphLayer::ImageWave2));
 }
 
 TEST(GraphLegend, GroupLayout)
