@@ -1,5 +1,7 @@
 #include "GraphCases.h"
 
+#include "ResultDialogRules.h"
+
 namespace {
 
 using namespace drugs;
@@ -15,14 +17,6 @@ constexpr TDrugRule<TGraphCase> GraphCaseTable[] = {
     {Phenytoin, {Corrected, GraphAxis::Linear}},                  // phenytoin and fosphenytoin
 };
 
-enum class AxisUnit { MicrogramPerMl, NanogramPerMl, MilliequivalentPerL, Micromolar };
-
-constexpr TDrugRule<AxisUnit> AxisUnitTable[] = {
-    {Digoxin.Products(1, 4), AxisUnit::NanogramPerMl},            // digoxin
-    {Lithium, AxisUnit::MilliequivalentPerL},                     // lithium carbonate
-    {Methotrexate, AxisUnit::Micromolar},                         // methotrexate
-};
-
 } // namespace
 
 TGraphCase GraphCaseOf(const TDrugKey& drug)
@@ -32,11 +26,5 @@ TGraphCase GraphCaseOf(const TDrugKey& drug)
 
 QString GraphYAxisTitle(const TDrugKey& drug)
 {
-    switch (FirstMatch(AxisUnitTable, drug, AxisUnit::MicrogramPerMl)) {
-    case AxisUnit::MicrogramPerMl: break;
-    case AxisUnit::NanogramPerMl: return QStringLiteral("血中濃度(ng/mL)");
-    case AxisUnit::MilliequivalentPerL: return QStringLiteral("血中濃度(mEq/L)");
-    case AxisUnit::Micromolar: return QStringLiteral("血中濃度(μM)");
-    }
-    return QStringLiteral("血中濃度(μg/mL)");
+    return ConcentrationHeadingFor(drug);
 }
