@@ -754,8 +754,7 @@ void TSchedulePage::plButton4Click(QObject*)
     if (frmDetailSet->ShowModal() != vcl::mrOk)
         return;
     if (DataModule1->SaveAnalysis(CurrentAnalysis) != 0)
-        vcl::ShowError(QStringLiteral("解析設定を保存できませんでした。\n") + DataModule1->LastError(),
-                       ScheduleErrorCaption);
+        vcl::ShowError(DataModule1->LastFailureText(), ScheduleErrorCaption);
 }
 
 void TSchedulePage::plButton51Click(QObject*)
