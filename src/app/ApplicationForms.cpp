@@ -1,6 +1,8 @@
 #include "ApplicationForms.h"
 
+#include "DrugHelpFacts.h"
 #include "MessageBox.h"
+#include "SchedulePage.h"
 #include "Tdm_main.h"
 #include "uAUC.h"
 #include "uAUCrHelpDlg.h"
@@ -88,6 +90,12 @@ void CreateApplicationForms()
     Create(frmAlbHelpDlg);
     CreateOnHub(frmPKPD);
     Create(frmVmaxHelp);
+
+    // The help windows show the main window's pages as they are.
+    for (int page : {31, 32})
+        frmHelpDlg->SetPictureSource(page, [] { return frmMain->TabSheet2->grab(); });
+    frmHelp->SetActivePageSource([] { return frmMain->PageControl1->currentIndex(); });
+    frmHelpDlg->SetDrugFacts(std::make_unique<TProgramDrugHelpFacts>());
 }
 
 bool OpenCaseDatabaseAtStart()

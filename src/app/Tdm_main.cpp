@@ -1,6 +1,7 @@
 #include "Tdm_main.h"
 
 #include "CaseLoading.h"
+#include "AnalyseCommand.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "Exceptions.h"
@@ -10,6 +11,7 @@
 #include "EstimationDispatch.h"
 #include "GraphPicture.h"
 #include "GraphRange.h"
+#include "HintLine.h"
 #include "MessageBox.h"
 #include "PanelButton.h"
 #include "PatientPage.h"
@@ -22,7 +24,9 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowsAlive.h"
 #include "ResultDialogs.h"
+#include "uSplash.h"
 #include "plButton.h"
 
 #include <QCloseEvent>
@@ -81,6 +85,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     BuildHeader(client);
     BuildPages(client);
     BuildStepBar(client);
+    // The hint line follows the pointer over the window's controls.
+    new THintLine(this, header_.Panel17);
 
     Timer1 = new QTimer(this);
     Timer2 = new QTimer(this);
@@ -218,8 +224,11 @@ void TfrmMain::BuildPages(QWidget* client)
     });
 
     TabSheet1->plButton6->OnClick = [this](QObject* Sender) { plButton6Click(Sender); };
+    TabSheet6->plButton25->OnClick = [this](QObject* Sender) { plButton25Click(Sender); };
+    TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet2->plButton16->OnClick = [this](QObject* Sender) { plButton16Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
     TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
 }
@@ -241,6 +250,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 void TfrmMain::FormShow()
 {
     TabSheet6->FillCategoryCombo();
+    // The disclaimer as soon as the window is on the screen: agreeing closes
+    // it, disagreeing closes this window and so ends the program.
+    QTimer::singleShot(0, this, [] {
+        vcl::RunEventHandler([] {
+            if (frmSplash)
+                frmSplash->ShowModal();
+        });
+    });
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -302,6 +319,17 @@ void TfrmMain::ShowCaseFrom(int step)
         TabSheet4->ShowResults();
 }
 
+void TfrmMain::ResetScheduleEntry()
+{
+    // A new schedule starts today: the calendar and every date picker on
+    // today, the period "無限" ("開始日のみ" for methotrexate); the entry
+    // cells were emptied by SetupSchedulePage.
+    TabSheet2->ShowLoadedSchedule(vcl::Date());
+    TabSheet2->RefreshCalendar();
+    TabSheet2->UpdateCalendarPeriod();
+    TabSheet2->RefreshScheduleView();
+}
+
 void TfrmMain::plButton35Click(QObject*)
 {
     SetWorkflowStep(highestStep_, 0);
@@ -342,6 +370,16 @@ void TfrmMain::PageControl1Change(QObject*)
     run(Timer2, timers.Timer2);
     // Timer3 has nothing to do; its state is kept only as the page asks.
     run(Timer3, timers.Timer3);
+}
+
+void TfrmMain::plButton25Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Information);
+}
+
+void TfrmMain::plButton48Click(QObject*)
+{
+    ShowDrugHelpPage(*frmHelpDlg, TabSheet6->HelpChoice(), DrugHelpTopic::Population);
 }
 
 void TfrmMain::plButton29Click(QObject*)
@@ -403,18 +441,36 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet4->ShowResults();
 }
 
+void TfrmMain::plButton16Click(QObject*)
+{
+    RunAnalyseCommand(*this, *DataModule1, *TabSheet4, [this] { return EstimateIndividualParams(); });
+}
+
 TEngineContext TfrmMain::EngineContext()
+{
+    return EngineContextFor(CurrentAnalysis);
+}
+
+TEngineContext TfrmMain::EngineContextFor(TAnalysisRecord& analysis)
 {
     const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
     const TEngineModels models{*model1ComKeiko_, *model1ComTenteki_, *model2ComTenteki_, *modelMM1ComKeiko_,
                                *modelMM1ComTenteki_};
-    return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
-                          models, simulationBuffers_);
+    return TEngineContext(CurrentPatient, analysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days, models,
+                          simulationBuffers_);
 }
 
 int TfrmMain::EstimateIndividualParams()
 {
-    return ::EstimateIndividualParams(EngineContext());
+    // A fit can take seconds: it runs on a worker thread while the window
+    // repaints and takes no input. It writes a copy of the analysis record,
+    // which becomes the current one once the fit has returned, so nothing the
+    // window paints meanwhile is written under it.
+    TAnalysisRecord analysis = CurrentAnalysis;
+    const TEngineContext context = EngineContextFor(analysis);
+    const int result = vcl::RunKeepingWindowsAlive([&context] { return ::EstimateIndividualParams(context); });
+    CurrentAnalysis = analysis;
+    return result;
 }
 
 double TfrmMain::ConcentrationAt(int t, double* second, double* central, int* passed, int flag,

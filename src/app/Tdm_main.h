@@ -55,6 +55,8 @@ public:
     void ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues) override;
     // Shows the pages from a step on, as far as the case reaches.
     void ShowCaseFrom(int step) override;
+    // The schedule page after a drug confirm.
+    void ResetScheduleEntry() override;
     TGraphState& Graph() override { return graph_; }
     const TCurveLists& CurveLists() const override { return curveLists_; }
     const QStringList& CompartmentLines() const override { return compartmentLines_; }
@@ -63,7 +65,7 @@ public:
     TEngineContext EngineContext() override;
     const TMainHeader& Header() const override { return header_; }
 
-    // Fills the drug categories when the window first shows.
+    // Fills the drug categories when the window first shows, then shows the disclaimer.
     void FormShow();
 
     // Step buttons.
@@ -76,6 +78,10 @@ public:
     // Page changes: the three timers follow the page.
     void PageControl1Change(QObject* Sender);
     void plButton29Click(QObject* Sender);
+    // The drug page's help buttons: the chosen drug's information and
+    // population pages.
+    void plButton25Click(QObject* Sender);
+    void plButton48Click(QObject* Sender);
     // New patient, case search, print.
     void plButton6Click(QObject* Sender);
     void plButton7Click(QObject* Sender);
@@ -99,8 +105,12 @@ public:
     // on screen then stays as it was).
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
+    // The Analyse command of the schedule page ("解析").
+    void plButton16Click(QObject* Sender);
+
     // The engine on the case on screen: thin calls that pass the window's
-    // state (records, schedule sets, graph days, model objects) in.
+    // state (records, schedule sets, graph days, model objects) in. The
+    // estimation keeps the window alive while it runs.
     int EstimateIndividualParams();
     double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
     void SelectSimulationParams(double* central, double* second, int flag);
@@ -146,6 +156,8 @@ private:
     void BuildStepBar(QWidget* client);
     void BuildPages(QWidget* client);
     void ApplyLoadedCase(TLoadedCase& loaded);
+    // The engine's view of the case with `analysis` as its analysis record.
+    TEngineContext EngineContextFor(TAnalysisRecord& analysis);
     // Draws the graph again after a result dialog changed what it shows.
     void RefreshGraphAfterDialog();
 

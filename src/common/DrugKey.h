@@ -135,17 +135,27 @@ constexpr Value FirstMatch(std::span<const TDrugRule<Value>> table, const TDrugK
     return FindFirstMatch(table, key).value_or(fallback);
 }
 
-// The value of the first row matching key whose value also satisfies
+// The index of the first row matching key whose value also satisfies
 // `also`, for rules that depend on a choice beside the key (the drug page's
 // source or model); the choice is part of the row's value.
+template <class Value, class Predicate>
+constexpr std::optional<std::size_t> FirstMatchingRowWhere(std::span<const TDrugRule<Value>> table,
+                                                           const TDrugKey& key, Predicate&& also)
+{
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].Pattern.Matches(key) && also(table[row].Result))
+            return row;
+    }
+    return std::nullopt;
+}
+
+// The value of that row, or nothing.
 template <class Value, class Predicate>
 constexpr std::optional<Value> FindFirstMatchWhere(std::span<const TDrugRule<Value>> table, const TDrugKey& key,
                                                    Predicate&& also)
 {
-    for (const TDrugRule<Value>& row : table) {
-        if (row.Pattern.Matches(key) && also(row.Result))
-            return row.Result;
-    }
+    if (const std::optional<std::size_t> row = FirstMatchingRowWhere(table, key, std::forward<Predicate>(also)))
+        return table[*row].Result;
     return std::nullopt;
 }
 

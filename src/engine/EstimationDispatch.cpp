@@ -1,6 +1,7 @@
 #include "EstimationDispatch.h"
 
 #include "DispatchKeys.h"
+#include "EstimationPrior.h"
 #include "U1comkeikogn.h"
 #include "U1comtentekign.h"
 #include "U2comtentekign.h"
@@ -8,6 +9,8 @@
 #include "Umm1comtentekign.h"
 #include "WholeMinutes.h"
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -108,11 +111,6 @@ int RunFit(const TEngineContext& c, Model& model, std::span<double, P> theta, st
                           &ss, c.Analysis.weight_value, c0);
 }
 
-double Cv(double percent)
-{
-    return 0.01 * percent;
-}
-
 } // namespace
 
 int RunFit1CompOral(const TEngineContext& c, std::span<double, 3> theta, std::span<const double, 3> omega,
@@ -160,12 +158,31 @@ int RunFitMMInfusion(const TEngineContext& c, std::span<double, 3> theta, std::s
 // fractions; whatever the wrapper returns, theta is written back (the means
 // themselves when no fit ran or it failed).
 
+namespace {
+
+template <std::size_t P>
+struct TFitStart {
+    std::array<double, P> theta;
+    std::array<double, P> omega;
+};
+
+template <std::size_t P>
+TFitStart<P> FitStart(const TEngineContext& c, EstimationRoute route)
+{
+    const TEstimationPrior prior =
+        EstimationPriorOf(route, c.Analysis.bosyudan, c.Analysis.bosyudan_vari, c.BodyWeight());
+    TFitStart<P> start;
+    std::copy_n(prior.Means.begin(), P, start.theta.begin());
+    std::copy_n(prior.Cvs.begin(), P, start.omega.begin());
+    return start;
+}
+
+} // namespace
+
 int SetupFitOralCl(const TEngineContext& c)
 {
     const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[3] = {pop.vd, pop.ka, pop.cl / pop.vd};
-    const double omega[3] = {Cv(cv.vd), Cv(cv.ka), CVk(Cv(cv.cl), Cv(cv.vd))};
+    auto [theta, omega] = FitStart<3>(c, EstimationRoute::OralCl);
     double ss = 0.0;
     const int result = RunFit1CompOral(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -180,13 +197,7 @@ int SetupFitOralCl(const TEngineContext& c)
 
 int SetupFitOralClF(const TEngineContext& c)
 {
-    const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    const double bw = c.BodyWeight();
-    double theta[3] = {pop.vd * pop.f, pop.ka, pop.cl / pop.vd * bw};
-    // The stored values, unscaled: this product has no population set and
-    // the drug page refuses it.
-    const double omega[3] = {cv.vd, cv.ka, cv.cl / cv.vd};
+    auto [theta, omega] = FitStart<3>(c, EstimationRoute::OralClF);
     double ss = 0.0;
     const int result = RunFit1CompOral(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -201,10 +212,8 @@ int SetupFitOralClF(const TEngineContext& c)
 int SetupFitOralClAbs(const TEngineContext& c)
 {
     const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
     const double bw = c.BodyWeight();
-    double theta[3] = {pop.vd / bw, pop.ka, pop.cl / pop.vd};
-    const double omega[3] = {Cv(cv.vd), Cv(cv.ka), CVk(Cv(cv.cl), Cv(cv.vd))};
+    auto [theta, omega] = FitStart<3>(c, EstimationRoute::OralClAbs);
     double ss = 0.0;
     const int result = RunFit1CompOral(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -220,9 +229,7 @@ int SetupFitOralClAbs(const TEngineContext& c)
 int SetupFitOralKe(const TEngineContext& c)
 {
     const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[3] = {pop.vd, pop.ka, pop.ke};
-    const double omega[3] = {Cv(cv.vd), Cv(cv.ka), Cv(cv.ke)};
+    auto [theta, omega] = FitStart<3>(c, EstimationRoute::OralKe);
     double ss = 0.0;
     const int result = RunFit1CompOral(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -237,11 +244,8 @@ int SetupFitOralKe(const TEngineContext& c)
 
 int SetupFitInfusionClAbs(const TEngineContext& c)
 {
-    const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
     const double bw = c.BodyWeight();
-    double theta[2] = {pop.vd / bw, pop.cl / pop.vd};
-    const double omega[2] = {Cv(cv.vd), CVk(Cv(cv.cl), Cv(cv.vd))};
+    auto [theta, omega] = FitStart<2>(c, EstimationRoute::InfusionClAbs);
     double ss = 0.0;
     const int result = RunFit1CompInfusion(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -254,10 +258,7 @@ int SetupFitInfusionClAbs(const TEngineContext& c)
 
 int SetupFitInfusionCl(const TEngineContext& c)
 {
-    const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[2] = {pop.vd, pop.cl / pop.vd};
-    const double omega[2] = {Cv(cv.vd), CVk(Cv(cv.cl), Cv(cv.vd))};
+    auto [theta, omega] = FitStart<2>(c, EstimationRoute::InfusionCl);
     double ss = 0.0;
     const int result = RunFit1CompInfusion(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -270,11 +271,8 @@ int SetupFitInfusionCl(const TEngineContext& c)
 
 int SetupFit2CompCl(const TEngineContext& c)
 {
-    const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
     const double bw = c.BodyWeight();
-    double theta[4] = {pop.v1 / bw, pop.cl / (pop.v1 / bw), pop.k12, pop.k21};
-    const double omega[4] = {Cv(cv.v1), CVk(Cv(cv.cl), Cv(cv.v1)), Cv(cv.k12), Cv(cv.k21)};
+    auto [theta, omega] = FitStart<4>(c, EstimationRoute::TwoCompCl);
     double ss = 0.0;
     const int result = RunFit2CompInfusion(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -288,10 +286,7 @@ int SetupFit2CompCl(const TEngineContext& c)
 
 int SetupFit2CompKe(const TEngineContext& c)
 {
-    const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[4] = {pop.v1, pop.ke, pop.k12, pop.k21};
-    const double omega[4] = {Cv(cv.v1), Cv(cv.ke), Cv(cv.k12), Cv(cv.k21)};
+    auto [theta, omega] = FitStart<4>(c, EstimationRoute::TwoCompKe);
     double ss = 0.0;
     const int result = RunFit2CompInfusionUm(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -306,9 +301,7 @@ int SetupFit2CompKe(const TEngineContext& c)
 int SetupFitMMOral(const TEngineContext& c)
 {
     const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[4] = {pop.vd, pop.ka, pop.a, pop.b};
-    const double omega[4] = {Cv(cv.vd), Cv(cv.ka), Cv(cv.a), Cv(cv.b)};
+    auto [theta, omega] = FitStart<4>(c, EstimationRoute::MMOral);
     double ss = 0.0;
     const int result = RunFitMMOral(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;
@@ -324,9 +317,7 @@ int SetupFitMMOral(const TEngineContext& c)
 int SetupFitMMInfusion(const TEngineContext& c)
 {
     const TParamBlock& pop = c.Analysis.bosyudan;
-    const TParamBlock& cv = c.Analysis.bosyudan_vari;
-    double theta[3] = {pop.vd, pop.a, pop.b};
-    const double omega[3] = {Cv(cv.vd), Cv(cv.a), Cv(cv.b)};
+    auto [theta, omega] = FitStart<3>(c, EstimationRoute::MMInfusion);
     double ss = 0.0;
     const int result = RunFitMMInfusion(c, theta, omega, ss);
     TParamBlock& est = c.Analysis.kaiseki;

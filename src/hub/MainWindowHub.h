@@ -35,6 +35,9 @@ public:
     virtual void ClearCaseFrom(int step, PatientKey patientKey, DrugValues drugValues) = 0;
     // Shows the pages from a step on, as far as the case reaches.
     virtual void ShowCaseFrom(int step) = 0;
+    // The schedule page as a newly confirmed drug starts it: today's dates,
+    // the calendar marks, empty entry rows.
+    virtual void ResetScheduleEntry() = 0;
 
     // --- the graph ---
     virtual TGraphState& Graph() = 0;

@@ -6,7 +6,12 @@
 
 int AgeFromBirthDate(vcl::TDateTime birthDate)
 {
-    const vcl::DateTimeParts today = vcl::DecodeDateTime(vcl::Date());
+    return AgeOnDate(birthDate, vcl::Date());
+}
+
+int AgeOnDate(vcl::TDateTime birthDate, vcl::TDateTime todayDate)
+{
+    const vcl::DateTimeParts today = vcl::DecodeDateTime(todayDate);
     const vcl::DateTimeParts birth = vcl::DecodeDateTime(birthDate);
     int age = today.year - birth.year;
     if (today.month < birth.month || (today.month == birth.month && today.day < birth.day))

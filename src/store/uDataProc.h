@@ -5,6 +5,8 @@
 // Age in whole years at today's date (the clock's). A birthday on 29 February
 // counts on 1 March in years without that day.
 int AgeFromBirthDate(vcl::TDateTime birthDate);
+// The same on a given day: negative for a birth date after it.
+int AgeOnDate(vcl::TDateTime birthDate, vcl::TDateTime today);
 
 // The time of day as a fraction of a day: the value minus its integer part
 // (truncated toward zero).

@@ -4,24 +4,31 @@
 #include "uHelpDlg.h"
 #include "uPatientSearch.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWindow>
 #include <utility>
 
 namespace {
 
-// Counts the mouse presses that reach a window.
+// Counts the mouse presses that reach a window or a control of it (the page
+// shown takes a press itself).
 class PressCounter : public QObject {
 public:
+    explicit PressCounter(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
     int presses = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress)
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == window_)
             ++presses;
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QWidget* window_;
 };
 
 } // namespace
@@ -30,8 +37,7 @@ TEST_F(SearchDialogTest, HelpWindowIsUsableOverEitherDialogAndGoesBackWhenItClos
 {
     mainWindow.show();
     frmHelpDlg = new TfrmHelpDlg(&mainWindow);
-    PressCounter counter;
-    frmHelpDlg->installEventFilter(&counter);
+    PressCounter counter(frmHelpDlg);
     // A click as the window system delivers it: a modal dialog may block it.
     const auto clickHelp = [&] {
         frmHelpDlg->show();

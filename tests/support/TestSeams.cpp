@@ -88,4 +88,20 @@ int ScriptedMessageBoxes::Show(const QString& text, const QString& caption, int 
     return answer;
 }
 
+ScriptedModals::ScriptedModals() : previous_(vcl::SetModalService(this)) {}
+
+ScriptedModals::~ScriptedModals()
+{
+    vcl::SetModalService(previous_);
+}
+
+int ScriptedModals::ShowModal(vcl::TForm& form)
+{
+    const auto answer = answers_.find(form.objectName());
+    if (answer == answers_.end())
+        return previous_ ? previous_->ShowModal(form) : form.exec();
+    shown_.append(form.objectName());
+    return answer->second;
+}
+
 } // namespace testing_seams

@@ -3,11 +3,13 @@
 // scripted message boxes. Each restores the real service when it goes.
 #include "AppPaths.h"
 #include "Clock.h"
+#include "Forms.h"
 #include "MessageBox.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <map>
 #include <vector>
 
 namespace testing_seams {
@@ -78,6 +80,25 @@ private:
     std::deque<int> answers_;
     std::vector<Shown> shown_;
     vcl::MessageBoxService* previous_;
+};
+
+// Answers the modal show of the dialogs it names (by object name) without
+// showing them, and records it; every other dialog runs its own modal loop.
+class ScriptedModals : public vcl::ModalService {
+public:
+    ScriptedModals();
+    ~ScriptedModals() override;
+
+    void Answer(const QString& formName, int result) { answers_[formName] = result; }
+    int ShowModal(vcl::TForm& form) override;
+
+    // The names of the dialogs answered, in order.
+    const QStringList& shown() const { return shown_; }
+
+private:
+    std::map<QString, int> answers_;
+    QStringList shown_;
+    vcl::ModalService* previous_;
 };
 
 } // namespace testing_seams

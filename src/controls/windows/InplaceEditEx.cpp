@@ -1,7 +1,7 @@
 #include "InplaceEditEx.h"
 
 #include "Colors.h"
-#include "Cp932.h"
+#include "Cp932LengthValidator.h"
 #include "GridCellRules.h"
 #include "GridNavigation.h"
 #include "StringGridEx.h"
@@ -9,25 +9,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
-
-namespace {
-
-// Refuses an edit that would make the text longer than a number of CP932
-// bytes (a double-byte character counts two), as QLineEdit's own maximum
-// counts characters.
-class Cp932LengthValidator : public QValidator {
-public:
-    Cp932LengthValidator(int maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
-    State validate(QString& input, int&) const override
-    {
-        return vcl::Cp932Length(input) <= maxBytes_ ? Acceptable : Invalid;
-    }
-
-private:
-    int maxBytes_;
-};
-
-} // namespace
 
 TInplaceEditEx::TInplaceEditEx(TStringGridEx* grid) : QLineEdit(grid->viewport()), grid_(grid)
 {
@@ -57,7 +38,7 @@ void TInplaceEditEx::UpdateContents()
     const int limit = gridrules::EditLimit(range);
     if (limit > 0 && range->RangeType() == trtEditStr) {
         setMaxLength(32767);
-        setValidator(new Cp932LengthValidator(limit, this));
+        setValidator(new TCp932LengthValidator(limit, this));
     } else {
         setMaxLength(limit > 0 ? limit : 32767);
     }

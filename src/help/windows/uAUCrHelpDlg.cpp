@@ -1,9 +1,12 @@
 #include "uAUCrHelpDlg.h"
 
+#include "HelpTexts.h"
+
 TfrmAUCrHelpDlg* frmAUCrHelpDlg = nullptr;
 
-TfrmAUCrHelpDlg::TfrmAUCrHelpDlg(QWidget* parent) : vcl::TForm(parent)
+TfrmAUCrHelpDlg::TfrmAUCrHelpDlg(QWidget* parent)
+    : TNoticeWindow(parent, QStringLiteral("frmAUCrHelpDlg"), QStringLiteral("解説"),
+                    Placement::ScreenCentre, Layer::StaysOnTop)
 {
-    setObjectName(QStringLiteral("frmAUCrHelpDlg"));
-    setWindowTitle(QStringLiteral("解説"));
+    AddRichText(QStringLiteral("RichEdit1"), AucMethodsHelpText(), 480, 320);
 }

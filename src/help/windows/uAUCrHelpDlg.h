@@ -1,10 +1,9 @@
 #pragma once
-// TfrmAUCrHelpDlg: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// The two AUC methods ("解説"), centred on the screen, on top.
+// Created once at start-up; each opening button shows it modally.
+#include "NoticeWindow.h"
 
-class TfrmAUCrHelpDlg : public vcl::TForm {
+class TfrmAUCrHelpDlg : public TNoticeWindow {
     Q_OBJECT
 
 public:

@@ -1,9 +1,12 @@
 #include "uAlbHelpDlg.h"
 
+#include "HelpTexts.h"
+
 TfrmAlbHelpDlg* frmAlbHelpDlg = nullptr;
 
-TfrmAlbHelpDlg::TfrmAlbHelpDlg(QWidget* parent) : vcl::TForm(parent)
+TfrmAlbHelpDlg::TfrmAlbHelpDlg(QWidget* parent)
+    : TNoticeWindow(parent, QStringLiteral("frmAlbHelpDlg"), QStringLiteral("解説"),
+                    Placement::ScreenCentre, Layer::StaysOnTop)
 {
-    setObjectName(QStringLiteral("frmAlbHelpDlg"));
-    setWindowTitle(QStringLiteral("解説"));
+    AddRichText(QStringLiteral("RichEdit1"), AlbuminCorrectionHelpText(), 480, 220);
 }

@@ -1,9 +1,12 @@
 #include "uCLcrHelpDlg.h"
 
+#include "HelpTexts.h"
+
 TfrmCLcrHelpDlg* frmCLcrHelpDlg = nullptr;
 
-TfrmCLcrHelpDlg::TfrmCLcrHelpDlg(QWidget* parent) : vcl::TForm(parent)
+TfrmCLcrHelpDlg::TfrmCLcrHelpDlg(QWidget* parent)
+    : TNoticeWindow(parent, QStringLiteral("frmCLcrHelpDlg"), QStringLiteral("解説"),
+                    Placement::ScreenCentre, Layer::StaysOnTop)
 {
-    setObjectName(QStringLiteral("frmCLcrHelpDlg"));
-    setWindowTitle(QStringLiteral("解説"));
+    AddRichText(QStringLiteral("RichEdit1"), CreatinineClearanceHelpText(), 520, 420);
 }

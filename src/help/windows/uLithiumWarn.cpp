@@ -1,9 +1,12 @@
 #include "uLithiumWarn.h"
 
+#include "HelpTexts.h"
+
 TfrmLithiumWarn* frmLithiumWarn = nullptr;
 
-TfrmLithiumWarn::TfrmLithiumWarn(QWidget* parent) : vcl::TForm(parent)
+TfrmLithiumWarn::TfrmLithiumWarn(QWidget* parent)
+    : TNoticeWindow(parent, QStringLiteral("frmLithiumWarn"), QStringLiteral("リチウム解析の際の注意事項"),
+                    Placement::OverMainWindow, Layer::StaysOnTop)
 {
-    setObjectName(QStringLiteral("frmLithiumWarn"));
-    setWindowTitle(QStringLiteral("リチウム解析の際の注意事項"));
+    AddMemo(QStringLiteral("Memo1"), LithiumCautionText(), 16, 520, 330);
 }

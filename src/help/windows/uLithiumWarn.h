@@ -1,10 +1,10 @@
 #pragma once
-// TfrmLithiumWarn: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// The cautions for lithium analyses ("リチウム解析の際の注意事項"), over the
+// main window, on top.
+// Created once at start-up; each opening button shows it modally.
+#include "NoticeWindow.h"
 
-class TfrmLithiumWarn : public vcl::TForm {
+class TfrmLithiumWarn : public TNoticeWindow {
     Q_OBJECT
 
 public:

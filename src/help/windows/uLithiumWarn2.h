@@ -1,10 +1,12 @@
 #pragma once
-// TfrmLithiumWarn2: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// The notice on lithium blood-level monitoring
+// ("リチウムの血中濃度測定遵守について"), over the main window, on top. This
+// edition does not hold the notice: its place names the subject and refers
+// to the labelling.
+// Created once at start-up; each opening button shows it modally.
+#include "NoticeWindow.h"
 
-class TfrmLithiumWarn2 : public vcl::TForm {
+class TfrmLithiumWarn2 : public TNoticeWindow {
     Q_OBJECT
 
 public:

@@ -1,10 +1,11 @@
 #pragma once
-// TfrmPhenivaWarn: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// The fosphenytoin dose-by-body-weight table, in a scrolling box, over the
+// main window, on top. This edition does not hold the table: its place names
+// the subject and refers to the labelling.
+// Created once at start-up; each opening button shows it modally.
+#include "NoticeWindow.h"
 
-class TfrmPhenivaWarn : public vcl::TForm {
+class TfrmPhenivaWarn : public TNoticeWindow {
     Q_OBJECT
 
 public:

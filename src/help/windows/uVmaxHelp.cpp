@@ -1,9 +1,12 @@
 #include "uVmaxHelp.h"
 
+#include "HelpTexts.h"
+
 TfrmVmaxHelp* frmVmaxHelp = nullptr;
 
-TfrmVmaxHelp::TfrmVmaxHelp(QWidget* parent) : vcl::TForm(parent)
+TfrmVmaxHelp::TfrmVmaxHelp(QWidget* parent)
+    : TNoticeWindow(parent, QStringLiteral("frmVmaxHelp"), QStringLiteral("Vmaxヘルプ"),
+                    Placement::ScreenCentre, Layer::Normal)
 {
-    setObjectName(QStringLiteral("frmVmaxHelp"));
-    setWindowTitle(QStringLiteral("Vmaxヘルプ"));
+    AddPicture(QStringLiteral("Image1"), VmaxHelpText());
 }

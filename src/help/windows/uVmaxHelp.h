@@ -1,10 +1,10 @@
 #pragma once
-// TfrmVmaxHelp: created once at start-up and kept for the whole run. Its controls
-// and behaviour come with the window's own work; until then it is an empty
-// dialog of its name.
-#include "Forms.h"
+// The Vmax explanation ("Vmaxヘルプ"), centred on the screen, the one notice
+// not kept on top. This edition does not hold its picture.
+// Created once at start-up; each opening button shows it modally.
+#include "NoticeWindow.h"
 
-class TfrmVmaxHelp : public vcl::TForm {
+class TfrmVmaxHelp : public TNoticeWindow {
     Q_OBJECT
 
 public:

@@ -18,6 +18,9 @@ TResultPage::TResultPage(TMainWindowHub& hub, QWidget* parent) : QWidget(parent)
 
 void TResultPage::ShowResults()
 {
+    RefreshGraph();
     hub_.SetHighestStep(3);
     hub_.SetWorkflowStep(3, 3);
 }
+
+void TResultPage::RefreshGraph() {}

@@ -14,6 +14,10 @@ public:
 
     // Shows the results of the current case and moves the workflow to them.
     void ShowResults();
+    // Recomputes the curves of the case and redraws the graph. Nothing is
+    // drawn yet: the page shows the estimates without a curve until the
+    // graph comes.
+    void RefreshGraph();
 
     TplButton* plButton12;     // "印字"; the main window attaches the print command
     TplButton* plButton13;     // "動態係数"; the main window opens the parameter display

@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 namespace vcl {
 
@@ -63,6 +64,22 @@ void TForm::ApplyModalResult()
     // A window shown without blocking keeps its result and stays.
     if (modalResult_ != mrNone && isVisible() && isModal())
         done(modalResult_);
+}
+
+namespace {
+
+ModalService* installedModalService = nullptr;
+
+} // namespace
+
+ModalService* SetModalService(ModalService* service)
+{
+    return std::exchange(installedModalService, service);
+}
+
+int TForm::ShowModal()
+{
+    return installedModalService ? installedModalService->ShowModal(*this) : exec();
 }
 
 int TForm::exec()

@@ -54,8 +54,9 @@ public:
     // at once or, while a button click runs, when the click is over.
     void SetModalResult(TModalResult value);
 
-    // Clears the modal result, shows the dialog modally and returns how it closed.
-    int ShowModal() { return exec(); }
+    // Clears the modal result, shows the dialog modally and returns how it
+    // closed; through the installed modal service (see SetModalService).
+    int ShowModal();
     int exec() override;
     void done(int result) override;
     // The close box: closes with mrCancel.
@@ -90,5 +91,18 @@ private:
     int deferrals_ = 0;
     TColor color_ = clBtnFace;
 };
+
+// Who shows the dialogs modally. The real one runs each dialog's own modal
+// loop; a test installs one that answers for the dialogs it names, so that no
+// test blocks on a dialog the program opens by itself (the disclaimer at start).
+class ModalService {
+public:
+    virtual ~ModalService() = default;
+    virtual int ShowModal(TForm& form) = 0;
+};
+
+// Installs a service (nullptr restores the real one); returns the previous
+// one, nullptr when that was the real one. The caller keeps ownership.
+ModalService* SetModalService(ModalService* service);
 
 } // namespace vcl

@@ -1,0 +1,29 @@
+#pragma once
+// What the drug page's confirm writes into the analysis record: its identity,
+// the drug key and parameter source, the fixed analysis settings, the
+// covariate answers and the population block as the parameter table shows it.
+#include "CovariatePanels.h"
+#include "DrugSelection.h"
+#include "ParamTable.h"
+
+#include <QString>
+
+// The page as the confirm reads it.
+struct TDrugPageEntry {
+    TDrugSelection Selection;
+    TCovariateAnswers Answers;
+    TParamTable Table;             // the parameter rows as their cells hold them
+    int PastKaisekiId = -1;        // `kaiseki_id` of the chosen past analysis, -1 when none
+};
+
+// The population block the record will hold: the record's means (their CV %
+// start from 0, as the record is cleared before it is stored) with the
+// layout's rows taken from the table. With a past analysis or typed values,
+// a layout that shows CL and V but not ke gets ke = CL / V from the values
+// shown, so the curve follows the prior the user sees.
+TPopulationBlock BlockToStore(const TDrugKey& key, ParamSource source, const TParamBlock& means,
+                              const TParamTable& table);
+
+// Fills a cleared record (ClearDrugRecord with the parameters kept) from the page.
+void StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry, const QString& patientKey,
+                           int kaisekiId);
