@@ -361,9 +361,6 @@ void TSchedulePage::BuildButtons()
 
     plButton15->OnClick = [this](QObject* Sender) { plButton15Click(Sender); };
     plButton56->OnClick = [this](QObject* Sender) { plButton56Click(Sender); };
-    plButton56->OnMouseMove = [this](QObject* S, vcl::TShiftState shift, int x, int y) {
-        plButton56MouseMove(S, shift, x, y);
-    };
     plButton4->OnClick = [this](QObject* Sender) { plButton4Click(Sender); };
     plButton51->OnClick = [this](QObject* Sender) { plButton51Click(Sender); };
 }
@@ -742,11 +739,6 @@ void TSchedulePage::plButton56Click(QObject*)
 {
     if (UndoScheduleEdit(ScheduleSets, DrugKeyOf(CurrentAnalysis)))
         ScheduleChanged();
-}
-
-void TSchedulePage::plButton56MouseMove(QObject*, vcl::TShiftState, int, int)
-{
-    hub_.Header().Panel17->setText(QStringLiteral(" スケジュールを1つ前の状態に戻します。"));
 }
 
 void TSchedulePage::plButton4Click(QObject*)
