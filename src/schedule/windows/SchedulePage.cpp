@@ -365,9 +365,6 @@ void TSchedulePage::BuildButtons()
     plButton2->OnClick = [this](QObject* Sender) { plButton2Click(Sender); };
     plButton15->OnClick = [this](QObject* Sender) { plButton15Click(Sender); };
     plButton56->OnClick = [this](QObject* Sender) { plButton56Click(Sender); };
-    plButton56->OnMouseMove = [this](QObject* S, vcl::TShiftState shift, int x, int y) {
-        plButton56MouseMove(S, shift, x, y);
-    };
     plButton4->OnClick = [this](QObject* Sender) { plButton4Click(Sender); };
     plButton51->OnClick = [this](QObject* Sender) { plButton51Click(Sender); };
 }
@@ -773,18 +770,12 @@ void TSchedulePage::plButton56Click(QObject*)
         ScheduleChanged();
 }
 
-void TSchedulePage::plButton56MouseMove(QObject*, vcl::TShiftState, int, int)
-{
-    hub_.Header().Panel17->setText(QStringLiteral(" スケジュールを1つ前の状態に戻します。"));
-}
-
 void TSchedulePage::plButton4Click(QObject*)
 {
     if (frmDetailSet->ShowModal() != vcl::mrOk)
         return;
     if (DataModule1->SaveAnalysis(CurrentAnalysis) != 0)
-        vcl::ShowError(QStringLiteral("解析設定を保存できませんでした。\n") + DataModule1->LastError(),
-                       ScheduleErrorCaption);
+        vcl::ShowError(DataModule1->LastFailureText(), ScheduleErrorCaption);
 }
 
 void TSchedulePage::plButton51Click(QObject*)

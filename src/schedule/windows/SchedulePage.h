@@ -63,7 +63,6 @@ public:
     void plButton56Click(QObject* Sender);   // "1つ戻る"
     void plButton4Click(QObject* Sender);    // "詳細設定"
     void plButton51Click(QObject* Sender);   // "初期値"
-    void plButton56MouseMove(QObject* Sender, vcl::TShiftState Shift, int X, int Y);
 
     // Entry cells.
     void StringGridEx15ValueChange(QObject* Sender, int ACol, int ARow);
