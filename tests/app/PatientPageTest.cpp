@@ -127,7 +127,7 @@ TEST_F(PatientPageWalk, NewPatientThenClearAndConfirmUpdatesTheSameRow)
     ClickInto(page->StringGridEx2);
     Type(QStringLiteral("50\r"));
     EXPECT_EQ(QApplication::focusWidget(), page->MonthCombo1);
-    Type(QStringLiteral("6x"));   // the list takes digits only
+    Type(QStringLiteral("6x６"));   // the list takes ASCII digits only
     EXPECT_EQ(page->MonthCombo1->currentText(), QStringLiteral("6"));
     ClickInto(page->DayCombo1);
     page->DayCombo1->lineEdit()->selectAll();
