@@ -2,6 +2,7 @@
 // the notices.
 #include "DrugHelpText.h"
 #include "DrugMaster.h"
+#include "GoldenFile.h"
 #include "HelpPages.h"
 #include "HelpTexts.h"
 #include "TestSeams.h"
@@ -20,7 +21,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QScreen>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -146,17 +146,7 @@ TEST(HelpPages, DrugButtonsOpenPagesForTheListedProductsOnly)
 // ideographic space) and the products each drug help button opens pages for.
 TEST(HelpPages, PagesAndButtonsMatchTheGoldenList)
 {
-    const QString path = QStringLiteral(QUORVEL_GOLDEN_DIR "/help_pages.txt");
-    const QString listing = HelpListing().join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (qEnvironmentVariableIsSet("QUORVEL_UPDATE_GOLDEN")) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(listing.toUtf8());
-    }
-    QFile golden(path);
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << path.toStdString();
-    EXPECT_EQ(listing.toStdString(), QString::fromUtf8(golden.readAll()).toStdString())
-        << "rerun with QUORVEL_UPDATE_GOLDEN=1 and check the difference by hand";
+    ExpectMatchesGoldenFile(QStringLiteral(QUORVEL_GOLDEN_DIR "/help_pages.txt"), HelpListing());
 }
 
 TEST(HelpPages, CaptionsKeepTheirSpacesAndNameTheProducts)
