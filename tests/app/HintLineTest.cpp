@@ -130,6 +130,8 @@ TEST_F(HintLineWalk, EachListedControlIsOneControlOfTheMainWindow)
 TEST_F(HintLineWalk, ControlsBuiltLaterFindTheirSentenceByOwnerAndName)
 {
     frmMain->SetWorkflowStep(2, 2);
+    PointAt(frmMain->TabSheet2->plButton56);
+    EXPECT_EQ(HintLine(), QStringLiteral(" スケジュールを1つ前の状態に戻します。"));
     auto* mainButton = new QPushButton(frmMain->TabSheet2);
     mainButton->setObjectName(QStringLiteral("plButton2"));
     mainButton->setGeometry(10, 500, 80, 30);

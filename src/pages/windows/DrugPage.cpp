@@ -644,6 +644,9 @@ void TDrugPage::SetupDrugPage()
     const TAnalysisRecord& analysis = CurrentAnalysis;
     for (QComboBox* list : {cbKubun, cbIppan, cbSyouhin, ComboBox8, ComboBox9})
         list->setCurrentIndex(-1);
+    // A product change left the category fixed; a case shown from its record
+    // can choose again.
+    cbKubun->setEnabled(true);
     cbKubun->setCurrentIndex(analysis.kubun_id - 1);
     FillDrugCombo();
     cbIppan->setEnabled(true);
@@ -692,6 +695,7 @@ void TDrugPage::ShowHeader(ParamSource source)
 
 void TDrugPage::ResetDrugSelection()
 {
+    cbKubun->setEnabled(true);
     cbKubun->setCurrentIndex(-1);
     for (QComboBox* list : {cbIppan, cbSyouhin, ComboBox8, ComboBox9}) {
         list->clear();
@@ -707,6 +711,13 @@ void TDrugPage::ResetDrugSelection()
     ShowAccompanyGroup(0);
     plButton11->setEnabled(false);
     ShowNoticeButtons(NoticeButtons::None);
+}
+
+void TDrugPage::StartProductChange()
+{
+    cbKubun->setEnabled(false);
+    cbIppan->setEnabled(false);
+    hub_.SetWorkflowStep(hub_.HighestStep(), 1);
 }
 
 bool TDrugPage::IsDrugInputComplete() const

@@ -1,5 +1,6 @@
 #include "SchedulePage.h"
 
+#include "ChangedRegimens.h"
 #include "Colors.h"
 #include "DrugMaster.h"
 #include "EntryCells.h"
@@ -367,11 +368,11 @@ void TSchedulePage::BuildButtons()
     plButton51 = AddButton(plButton50, QStringLiteral("plButton51"), QStringLiteral("初期値"), 0, 0, 120, 40);
     plButton16 = AddButton(this, QStringLiteral("plButton16"), QStringLiteral("解析"), 836, 540, 146, 48);
 
+    connect(ComboBox12, &QComboBox::activated, this,
+            [this] { vcl::RunEventHandler([this] { ComboBox12Change(ComboBox12); }); });
+    plButton2->OnClick = [this](QObject* Sender) { plButton2Click(Sender); };
     plButton15->OnClick = [this](QObject* Sender) { plButton15Click(Sender); };
     plButton56->OnClick = [this](QObject* Sender) { plButton56Click(Sender); };
-    plButton56->OnMouseMove = [this](QObject* S, vcl::TShiftState shift, int x, int y) {
-        plButton56MouseMove(S, shift, x, y);
-    };
     plButton4->OnClick = [this](QObject* Sender) { plButton4Click(Sender); };
     plButton51->OnClick = [this](QObject* Sender) { plButton51Click(Sender); };
 }
@@ -737,6 +738,31 @@ void TSchedulePage::plButton41Click(QObject*)
         ScheduleChanged();
 }
 
+// ---- The changed regimens ----------------------------------------------------
+
+void TSchedulePage::NewChangedRegimen()
+{
+    if (AddChangedRegimen(ScheduleSets, DoseEventContextOf(CurrentAnalysis, hub_.Graph()))
+        == TChangedRegimenResult::LimitReached) {
+        vcl::ShowError(ChangedRegimenLimitText, ChangedRegimenLimitCaption);
+        return;
+    }
+    ShowCurrentScheduleSet();
+    hub_.SetWorkflowStep(hub_.HighestStep(), 2);
+}
+
+void TSchedulePage::ComboBox12Change(QObject*)
+{
+    ChooseScheduleSet(ScheduleSets, ComboBox12->currentIndex());
+    ShowCurrentScheduleSet();
+}
+
+void TSchedulePage::plButton2Click(QObject*)
+{
+    if (ResetChangedRegimen(ScheduleSets, DoseEventContextOf(CurrentAnalysis, hub_.Graph())))
+        ShowCurrentScheduleSet();
+}
+
 void TSchedulePage::plButton15Click(QObject*)
 {
     if (!vcl::AskOkCancel(QStringLiteral("投与/採血スケジュールをクリアします。\nよろしいですか？"),
@@ -752,18 +778,12 @@ void TSchedulePage::plButton56Click(QObject*)
         ScheduleChanged();
 }
 
-void TSchedulePage::plButton56MouseMove(QObject*, vcl::TShiftState, int, int)
-{
-    hub_.Header().Panel17->setText(QStringLiteral(" スケジュールを1つ前の状態に戻します。"));
-}
-
 void TSchedulePage::plButton4Click(QObject*)
 {
     if (frmDetailSet->ShowModal() != vcl::mrOk)
         return;
     if (DataModule1->SaveAnalysis(CurrentAnalysis) != 0)
-        vcl::ShowError(QStringLiteral("解析設定を保存できませんでした。\n") + DataModule1->LastError(),
-                       ScheduleErrorCaption);
+        vcl::ShowError(DataModule1->LastFailureText(), ScheduleErrorCaption);
 }
 
 void TSchedulePage::plButton51Click(QObject*)
