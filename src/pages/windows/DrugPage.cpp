@@ -74,11 +74,12 @@ void TDrugPage::Connect(QRadioButton* radio, void (TDrugPage::*handler)(QObject*
 void TDrugPage::BuildChoice()
 {
     QGroupBox* box = AddGroup(this, QStringLiteral("gbDrug"), QStringLiteral("薬剤"), {8, 4, 470, 214});
-    AddCaption(box, QStringLiteral("区分"), 16, 30);
+    // The captions of the three lists carry the names the hint line knows them by.
+    AddCaption(box, QStringLiteral("区分"), 16, 30)->setObjectName(QStringLiteral("Panel5"));
     cbKubun = AddCombo(box, QStringLiteral("cbKubun"), 104, 26, 350);
-    AddCaption(box, QStringLiteral("一般名"), 16, 64);
+    AddCaption(box, QStringLiteral("一般名"), 16, 64)->setObjectName(QStringLiteral("Panel31"));
     cbIppan = AddCombo(box, QStringLiteral("cbIppan"), 104, 60, 350);
-    AddCaption(box, QStringLiteral("商品名"), 16, 98);
+    AddCaption(box, QStringLiteral("商品名"), 16, 98)->setObjectName(QStringLiteral("Panel32"));
     cbSyouhin = AddCombo(box, QStringLiteral("cbSyouhin"), 104, 94, 350);
     AddCaption(box, QStringLiteral("剤形"), 16, 132);
     Edit12 = AddReadOnlyEdit(box, QStringLiteral("Edit12"), 104, 128, 120);
