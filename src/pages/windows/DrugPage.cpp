@@ -108,6 +108,9 @@ void TDrugPage::BuildChoice()
                            244, 222, 234, 30);
     plButton32 = AddButton(this, QStringLiteral("plButton32"), QStringLiteral("ホスフェニトイン静注体重別投与量換算表"),
                            8, 222, 470, 30);
+    // The page's 12-point text would not fit the notices' long captions.
+    for (TplButton* notice : {plButton18, plButton21, plButton32})
+        SetPointSize(notice, 9);
     plButton18->OnClick = [](QObject*) { frmLithiumWarn->ShowModal(); };
     plButton21->OnClick = [](QObject*) { frmLithiumWarn2->ShowModal(); };
     plButton32->OnClick = [](QObject*) { frmPhenivaWarn->ShowModal(); };
