@@ -8,6 +8,7 @@
 #include "DrugKeyUniverse.h"
 #include "DrugMaster.h"
 #include "EstimationDispatch.h"
+#include "ModelCases.h"
 #include "PopulationSets.h"
 
 #include <gtest/gtest.h>
@@ -63,17 +64,18 @@ TEST(FitBudget, ASlowFitOfATypedPriorEndsByTheBudgetAsAFailedFit)
     EXPECT_EQ(c.analysis.kaiseki.b, 137.0124);
     EXPECT_EQ(c.analysis.ss, 0.0);
 
-    // The budget is per fit: the next fit of the same model object, on an
-    // ordinary phenytoin case, has all of it again.
-    std::vector<PkDoseEvent> daily;
-    for (int d = 0; d < 30; ++d)
-        daily.push_back({d * 1440 + 540, 300.0, 0});
-    const double times[3] = {9 * 24 + 9.0, 20 * 24 + 9.0, 28 * 24 + 9.0};
-    const double concs[3] = {7.5, 11.9, 13.4};
-    const double omega[4] = {0.2, 0.5, 0.45, 0.3};
-    double theta[4] = {0.7, 1.0, 4.0, 0.29};
+    // The budget is per fit: the next fit of the same model object, on the
+    // model tests' ordinary case, has all of it again.
+    using Ordinary = engine_test::Adapter<TMM1ComKeikoGN>;
+    std::array<double, Ordinary::P> theta = Ordinary::Population();
+    const std::array<double, Ordinary::P> omega = Ordinary::Omega();
+    const std::vector<double> times = Ordinary::SampleTimes();
+    const std::vector<double> concs = engine_test::Observations<TMM1ComKeikoGN>();
+    const std::vector<PkDoseEvent> events = Ordinary::Events();
     double objective = 0.0;
-    EXPECT_EQ(c.oralMM->Estimate(theta, omega, times, concs, 3, 60.0, daily, 0.9, &objective, 0, 0.0), 0);
+    EXPECT_EQ(c.oralMM->Estimate(theta.data(), omega.data(), times.data(), concs.data(), static_cast<int>(times.size()),
+                                 engine_test::kWeight, events, Ordinary::kBioavail, &objective, 0, 0.0),
+              0);
     EXPECT_LT(c.oralMM->LastFitWork(), pk::kFitWorkBudget / 100);
 }
 
