@@ -80,16 +80,22 @@ TReportInput TfrmMain::ReportInput()
 
 TReportDisplayOptions TfrmMain::ReportDisplayOptions() const
 {
-    // The result page's legend check boxes come with the result page; until
-    // they are there every option counts as ticked, as they start.
-    return TReportDisplayOptions{};
+    const TGraphDisplayOptions shown = TabSheet4->DisplayOptions();
+    return TReportDisplayOptions{shown.Sets, shown.Patient, shown.Population, shown.Solid, shown.Dotted};
 }
 
 TGraphLayers TfrmMain::ReportGraphLayers() const
 {
-    // The result page's curve layers come with the graph; until then the
-    // report's graph is white.
-    return TGraphLayers{};
+    const TConcentrationGraph& graph = TabSheet4->Graph();
+    TGraphLayers layers;
+    layers.Base = graph.Image(GraphLayer::ImageWaveBase);
+    layers.Population = graph.Image(GraphLayer::ImageWaveBosyu);
+    layers.PopulationDotted = graph.Image(GraphLayer::ImageWaveBosyuM);
+    for (int set = 0; set < ScheduleSetCount; ++set) {
+        layers.Sets[set] = graph.Image(SetLayer(set));
+        layers.SetsDotted[set] = graph.Image(SetDottedLayer(set));
+    }
+    return layers;
 }
 
 void TfrmMain::plButton13Click(QObject*)

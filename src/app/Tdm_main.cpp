@@ -1,6 +1,7 @@
 #include "Tdm_main.h"
 
 #include "CaseLoading.h"
+#include "AnalyseCommand.h"
 #include "AppPaths.h"
 #include "Clock.h"
 #include "Exceptions.h"
@@ -8,7 +9,6 @@
 #include "ConcentrationDispatch.h"
 #include "DrugPage.h"
 #include "EstimationDispatch.h"
-#include "GraphPicture.h"
 #include "GraphRange.h"
 #include "HintLine.h"
 #include "MessageBox.h"
@@ -23,6 +23,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowsAlive.h"
 #include "ResultDialogs.h"
 #include "uSplash.h"
 #include "plButton.h"
@@ -55,10 +56,6 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         throw vcl::Exception(databaseError);
 
     LoadDebugSettings();
-
-    graphBaseBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
-    graphLayerBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
-    graphWorkBitmap_ = QImage(GraphDesignWidth, GraphDesignHeight, QImage::Format_ARGB32);
 
     ScheduleSets = TScheduleSets{};
     model1ComKeiko_ = std::make_unique<T1ComKeikoGN>();
@@ -129,7 +126,8 @@ void TfrmMain::BuildHeader(QWidget* client)
         {u"患者名", u"Panel3", &header_.Panel3, 11, 180},
         {u"一般名", u"Panel4", &header_.Panel4, 271, 170},
         {u"商品名", u"Panel7", &header_.Panel7, 521, 190},
-        {u"母集団", u"Panel28", &header_.Panel28, 791, 120},
+        // The source panel ends before the "?" button at 964.
+        {u"母集団", u"Panel28", &header_.Panel28, 791, 92},
     };
     for (const HeaderItem& item : items) {
         auto* label = new TPanelButton(client);
@@ -226,8 +224,22 @@ void TfrmMain::BuildPages(QWidget* client)
     TabSheet6->plButton48->OnClick = [this](QObject* Sender) { plButton48Click(Sender); };
     TabSheet1->plButton7->OnClick = [this](QObject* Sender) { plButton7Click(Sender); };
     TabSheet4->plButton12->OnClick = [this](QObject* Sender) { plButton12Click(Sender); };
+    TabSheet2->plButton16->OnClick = [this](QObject* Sender) { plButton16Click(Sender); };
     TabSheet4->plButton13->OnClick = [this](QObject* Sender) { plButton13Click(Sender); };
     TabSheet4->plButton44->OnClick = [this](QObject* Sender) { plButton44Click(Sender); };
+
+    // The result page's dialogs, changed regimens and product change.
+    TabSheet4->plButton19->OnClick = [this](QObject* Sender) { plButton19Click(Sender); };
+    TabSheet4->plButton20->OnClick = [this](QObject* Sender) { plButton20Click(Sender); };
+    TabSheet4->plButton22->OnClick = [this](QObject* Sender) { plButton22Click(Sender); };
+    TabSheet4->plButton54->OnClick = [this](QObject* Sender) { plButton54Click(Sender); };
+    TabSheet4->plButton17->OnClick = [this](QObject* Sender) { plButton17Click(Sender); };
+    TabSheet4->plButton57->OnClick = [this](QObject* Sender) { plButton57Click(Sender); };
+    TabSheet4->plButton58->OnClick = [this](QObject* Sender) { plButton58Click(Sender); };
+    TabSheet4->plButton59->OnClick = [this](QObject* Sender) { plButton59Click(Sender); };
+    TabSheet4->plButton23->OnClick = [this](QObject* Sender) { plButton23Click(Sender); };
+    TabSheet4->plButton34->OnClick = [this](QObject* Sender) { plButton34Click(Sender); };
+    TabSheet4->plButton43->OnClick = [this](QObject* Sender) { plButton34Click(Sender); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -438,18 +450,36 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet4->ShowResults();
 }
 
+void TfrmMain::plButton16Click(QObject*)
+{
+    RunAnalyseCommand(*this, *DataModule1, *TabSheet4, [this] { return EstimateIndividualParams(); });
+}
+
 TEngineContext TfrmMain::EngineContext()
+{
+    return EngineContextFor(CurrentAnalysis);
+}
+
+TEngineContext TfrmMain::EngineContextFor(TAnalysisRecord& analysis)
 {
     const TEngineGraphDays days{graph_.GraphFirstDay, graph_.GraphViewStart, graph_.GraphViewEnd};
     const TEngineModels models{*model1ComKeiko_, *model1ComTenteki_, *model2ComTenteki_, *modelMM1ComKeiko_,
                                *modelMM1ComTenteki_};
-    return TEngineContext(CurrentPatient, CurrentAnalysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days,
-                          models, simulationBuffers_);
+    return TEngineContext(CurrentPatient, analysis, ScheduleSets, LastScheduleSetIndex(ScheduleSets), days, models,
+                          simulationBuffers_);
 }
 
 int TfrmMain::EstimateIndividualParams()
 {
-    return ::EstimateIndividualParams(EngineContext());
+    // A fit can take seconds: it runs on a worker thread while the window
+    // repaints and takes no input. It writes a copy of the analysis record,
+    // which becomes the current one once the fit has returned, so nothing the
+    // window paints meanwhile is written under it.
+    TAnalysisRecord analysis = CurrentAnalysis;
+    const TEngineContext context = EngineContextFor(analysis);
+    const int result = vcl::RunKeepingWindowsAlive([&context] { return ::EstimateIndividualParams(context); });
+    CurrentAnalysis = analysis;
+    return result;
 }
 
 double TfrmMain::ConcentrationAt(int t, double* second, double* central, int* passed, int flag,
@@ -475,7 +505,7 @@ bool TfrmMain::CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k)
 
 bool TfrmMain::CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k)
 {
-    return ::CalcDailyAucFine(EngineContext(), curveLists_, day, values, k);
+    return ::CalcDailyAucFine(EngineContext(), CurveLists(), day, values, k);
 }
 
 void TfrmMain::CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values)
@@ -498,7 +528,7 @@ void TfrmMain::plButton20Click(QObject*)
 void TfrmMain::plButton22Click(QObject*)
 {
     if (frmScale->ShowAndApply() == TDialogOutcome::Confirmed)
-        RefreshGraphAfterDialog();
+        RefreshGraph();
 }
 
 void TfrmMain::plButton54Click(QObject*)
@@ -515,7 +545,7 @@ void TfrmMain::plButton17Click(QObject*)
 void TfrmMain::plButton57Click(QObject*)
 {
     if (frmAlb->ShowAndApply() == TDialogOutcome::Confirmed)
-        RefreshGraphAfterDialog();
+        RefreshGraph();
 }
 
 void TfrmMain::plButton58Click(QObject*)
@@ -528,12 +558,42 @@ void TfrmMain::plButton59Click(QObject*)
     frmPKPD->ShowOnFirstDay();
 }
 
+void TfrmMain::plButton23Click(QObject*)
+{
+    TabSheet2->NewChangedRegimen();
+}
+
+void TfrmMain::plButton34Click(QObject*)
+{
+    TabSheet6->StartProductChange();
+}
+
 double TfrmMain::ApplyValueCorrection(double c) const
 {
     return ::ApplyValueCorrection(CurrentAnalysis, c);
 }
 
-void TfrmMain::RefreshGraphAfterDialog()
+const TCurveLists& TfrmMain::CurveLists() const
 {
-    // The graph's RefreshGraph comes with the concentration graph.
+    return TabSheet4->CurveLists();
+}
+
+const QStringList& TfrmMain::CompartmentLines() const
+{
+    return TabSheet4->CompartmentLines();
+}
+
+void TfrmMain::RefreshGraph()
+{
+    TabSheet4->RefreshGraph();
+}
+
+void TfrmMain::ComputeCurves()
+{
+    TabSheet4->ComputeCurves();
+}
+
+void TfrmMain::DrawGraph()
+{
+    TabSheet4->DrawGraph();
 }

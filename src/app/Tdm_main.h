@@ -3,8 +3,9 @@
 // source, the step bar of the four-step workflow, the four pages and the hint
 // line. The pages are widgets of their own (patient and drug pages in
 // src/pages, schedule and result pages in src/schedule); what crosses pages
-// (the workflow, the case state, the graph state, the drawing surfaces) stays
-// here, and the pages reach it through TMainWindowHub.
+// (the workflow, the case state, the graph state, the model objects) stays
+// here, and the pages reach it through TMainWindowHub. The graph's layers and
+// curve lists belong to the result page.
 #include "ConcentrationSeries.h"
 #include "EngineContext.h"
 #include "Events.h"
@@ -16,7 +17,6 @@
 #include "MainWindowHub.h"
 #include "Workflow.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -58,8 +58,8 @@ public:
     // The schedule page after a drug confirm.
     void ResetScheduleEntry() override;
     TGraphState& Graph() override { return graph_; }
-    const TCurveLists& CurveLists() const override { return curveLists_; }
-    const QStringList& CompartmentLines() const override { return compartmentLines_; }
+    const TCurveLists& CurveLists() const override;
+    const QStringList& CompartmentLines() const override;
     // The records, the schedule sets, the graph's days and the window's model
     // objects and buffers.
     TEngineContext EngineContext() override;
@@ -105,8 +105,12 @@ public:
     // on screen then stays as it was).
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
+    // The Analyse command of the schedule page ("解析").
+    void plButton16Click(QObject* Sender);
+
     // The engine on the case on screen: thin calls that pass the window's
-    // state (records, schedule sets, graph days, model objects) in.
+    // state (records, schedule sets, graph days, model objects) in. The
+    // estimation keeps the window alive while it runs.
     int EstimateIndividualParams();
     double ConcentrationAt(int t, double* second, double* central, int* passed, int flag, const TParamBlock& block);
     void SelectSimulationParams(double* central, double* second, int flag);
@@ -114,6 +118,11 @@ public:
     bool CalcDailyAuc(vcl::TDateTime day, TAucValues& values, int& k);
     bool CalcDailyAucFine(vcl::TDateTime day, TAucValues& values, int& k);
     void CalcConcCurveOfDay(vcl::TDateTime day, std::span<double, MinutesPerDay> values);
+
+    // The concentration graph of the result page.
+    void RefreshGraph();
+    void ComputeCurves();
+    void DrawGraph();
 
     // The result dialogs, opened by the result page's buttons.
     void plButton19Click(QObject* Sender);   // "血中濃度比較"
@@ -124,6 +133,9 @@ public:
     void plButton57Click(QObject* Sender);   // "アルブミン補正"; the graph follows a confirmed correction
     void plButton58Click(QObject* Sender);   // "Vmax"
     void plButton59Click(QObject* Sender);   // "PK/PD", from the first schedule day
+    // The changed regimens and the product change of the result page.
+    void plButton23Click(QObject* Sender);   // "投与変更": a new changed regimen on the schedule page
+    void plButton34Click(QObject* Sender);   // "剤形変更" (and "入力値補正"): back to the drug page
     // The albumin-corrected concentration of c (c itself without an albumin value).
     double ApplyValueCorrection(double c) const;
 
@@ -152,8 +164,8 @@ private:
     void BuildStepBar(QWidget* client);
     void BuildPages(QWidget* client);
     void ApplyLoadedCase(TLoadedCase& loaded);
-    // Draws the graph again after a result dialog changed what it shows.
-    void RefreshGraphAfterDialog();
+    // The engine's view of the case with `analysis` as its analysis record.
+    TEngineContext EngineContextFor(TAnalysisRecord& analysis);
 
     int highestStep_ = 0;
     TWorkflowView workflow_;
@@ -161,20 +173,12 @@ private:
     TMainHeader header_;
     bool shownOnce_ = false;
 
-    // The graph's drawing surfaces, 800 x 450 with 32 bits per pixel.
-    QImage graphBaseBitmap_;
-    QImage graphLayerBitmap_;
-    QImage graphWorkBitmap_;
     // One object of each model, kept for the whole run.
     std::unique_ptr<T1ComKeikoGN> model1ComKeiko_;
     std::unique_ptr<T1ComTentekiGN> model1ComTenteki_;
     std::unique_ptr<T2ComTentekiGN> model2ComTenteki_;
     std::unique_ptr<TMM1ComKeikoGN> modelMM1ComKeiko_;
     std::unique_ptr<TMM1ComTentekiGN> modelMM1ComTenteki_;
-    // The graph's two-minute curves (0 the population curve, 1 + i set i) and
-    // the compartment listing built from them.
-    TCurveLists curveLists_;
-    QStringList compartmentLines_;
     // Scratch arrays of the simulation, reused from call to call.
     TSimulationBuffers simulationBuffers_;
 };

@@ -12,6 +12,7 @@
 #include "PkDoseEvent.h"
 #include "PkFitProbe.h"
 #include "SamplePrediction.h"
+#include "VectorState.h"
 
 #include <cmath>
 #include <cstddef>
@@ -25,9 +26,9 @@ public:
     static constexpr int P = Model::kParams;
 
     // Returns 0 with theta replaced by the estimates and *finalObjective
-    // written, or -1 with both untouched: when the continuation gives up, and
-    // without fitting when the inputs exceed the tables or break their order
-    // (see RefusesInputs).
+    // written, or -1 with both untouched: when the continuation gives up or
+    // the fit would pass kFitWorkBudget, and without fitting when the inputs
+    // exceed the tables or break their order (see RefusesInputs).
     int Estimate(double* theta, const double* omega, const double* sampleTimes, const double* sampleConcs, int nObs,
                  double bodyWeight, std::span<const PkDoseEvent> doseEvents, double bioavail, double* finalObjective,
                  int errorModel, double initConc);
@@ -38,6 +39,9 @@ public:
     void PredictAtSamples(double* predConc, const double* theta) const;
 
     void SetCoreRunProbe(CoreRunProbe probe) { probe_ = static_cast<CoreRunProbe&&>(probe); }
+
+    // The work the last Estimate did, in the units of kFitWorkBudget.
+    long long LastFitWork() const { return Work; }
 
 private:
     // The Jacobian's 4 P model evaluations run as lanes of one integration.
@@ -51,6 +55,9 @@ private:
                               const double* sampleConcs, int nObs, std::span<const PkDoseEvent> doseEvents,
                               int errorModel);
     void PredictCurrent();
+    // Counts a prediction for `lanes` parameter sets; false, counting
+    // nothing, when that would pass the budget (the fit then stops).
+    bool Charge(int lanes);
     void FitCore();
     double Objective() const;
     void Jacobian();
@@ -76,6 +83,8 @@ private:
     int StepDenominator = 1;
     int StepNumerator = 0;
     int FitFailed = 0;
+    long long Work = 0;
+    bool BudgetSpent = false;
 
     // The samples, the dose events and their interval table.
     SamplePrediction<Model> Predictor;
@@ -120,9 +129,12 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
                                  std::span<const PkDoseEvent> doseEvents, double bioavail, double* finalObjective,
                                  int errorModel, double initConc)
 {
+    Work = 0;
+    BudgetSpent = false;
     if (RefusesInputs(theta, omega, sampleTimes, sampleConcs, nObs, doseEvents, errorModel))
         return -1;
 
+    ClearUpperVectorState();
     ErrorMode = errorModel + 1;
     SampleCount = nObs;
     for (int j = 0; j < SampleCount; ++j) {
@@ -152,6 +164,8 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
         DataWeight = static_cast<double>(StepNumerator) / StepDenominator;
         FitFailed = 0;
         FitCore();
+        if (BudgetSpent)
+            return -1;
         if (probe_)
             probe_(DataWeight, FitFailed);
         if (FitFailed) {
@@ -166,6 +180,7 @@ int BayesianFit<Model>::Estimate(double* theta, const double* omega, const doubl
         }
     }
 
+    // Not charged: a fit that has converged stands.
     PredictCurrent();
     FinalObjective = Objective();
     for (int i = 0; i < P; ++i)
@@ -196,6 +211,22 @@ void BayesianFit<Model>::PredictCurrent()
     for (int i = 0; i < P; ++i)
         lane[0][i] = Theta[i];
     Predictor.PredictLanes(lane, &PredConc, &PredCentral);
+}
+
+template <class Model>
+bool BayesianFit<Model>::Charge(int lanes)
+{
+    // The steps of one integration form a chain of dependent operations, and
+    // the processor overlaps about four such chains: a prediction for fewer
+    // parameter sets takes about as long as one for four.
+    constexpr int kLanesOverlapped = 4;
+    const long long cost = (lanes > kLanesOverlapped ? lanes : kLanesOverlapped) * Predictor.WorkPerLane();
+    if (Work + cost > kFitWorkBudget) {
+        BudgetSpent = true;
+        return false;
+    }
+    Work = Work + cost;
+    return true;
 }
 
 template <class Model>
@@ -333,7 +364,8 @@ void BayesianFit<Model>::NormalEquations(double (&a)[P][P], double (&b)[P]) cons
 
 // One damped Gauss-Newton run at the current data weight, from Theta. On
 // failure Theta keeps the last trial, rejected or not: the next run of the
-// continuation starts from there.
+// continuation starts from there. A run stopped by the work budget ends the
+// fit (BudgetSpent).
 template <class Model>
 void BayesianFit<Model>::FitCore()
 {
@@ -345,9 +377,14 @@ void BayesianFit<Model>::FitCore()
     for (;;) {
         iterations = iterations + 1;
         // After an accepted trial PredConc already holds this prediction.
-        if (!predicted)
+        if (!predicted) {
+            if (!Charge(1))
+                return;
             PredictCurrent();
+        }
         const double sOld = Objective();
+        if (!Charge(kJacobianLanes))
+            return;
         Jacobian();
         double a[P][P];
         double b[P];
@@ -391,6 +428,8 @@ void BayesianFit<Model>::FitCore()
                 if (change > largestChange)
                     largestChange = change;
             }
+            if (!Charge(1))
+                return;
             PredictCurrent();
             sNew = Objective();
             if (std::isnan(sNew) || std::isinf(sNew) || sNew > sOld + 1e-10) {

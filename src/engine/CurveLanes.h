@@ -89,7 +89,6 @@ template <class Model, int A>
 void Steps(const typename Model::Rates (&rates)[A], const double (&input)[A], const double (&h)[A], int steps,
            double (&y)[A][Model::kStates])
 {
-    constexpr int S = Model::kStates;
     double half[A];
     double sixth[A];
     for (int lane = 0; lane < A; ++lane) {
@@ -97,22 +96,8 @@ void Steps(const typename Model::Rates (&rates)[A], const double (&input)[A], co
         sixth[lane] = h[lane] * (1.0 / 6.0);
     }
     for (int step = 0; step < steps; ++step) {
-        for (int lane = 0; lane < A; ++lane) {
-            double* state = y[lane];
-            double k1[S], k2[S], k3[S], k4[S], probe[S];
-            Model::Slope(rates[lane], input[lane], state, k1);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[lane] * k1[i];
-            Model::Slope(rates[lane], input[lane], probe, k2);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half[lane] * k2[i];
-            Model::Slope(rates[lane], input[lane], probe, k3);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + h[lane] * k3[i];
-            Model::Slope(rates[lane], input[lane], probe, k4);
-            for (int i = 0; i < S; ++i)
-                state[i] = state[i] + sixth[lane] * (k1[i] + 2.0 * (k2[i] + k3[i]) + k4[i]);
-        }
+        for (int lane = 0; lane < A; ++lane)
+            RungeKuttaStep<Model>(rates[lane], input[lane], h[lane], half[lane], sixth[lane], y[lane]);
     }
 }
 
@@ -157,6 +142,38 @@ void StepActive(CurveLane<Model>* lanes, const int* active, int count, int steps
     }
 }
 
+// Integrates every lane's n intervals, the active lanes stepped together by
+// stepActive(lanes, active, activeCount, steps) as far as the first of them
+// ends its interval. `active` has room for count lanes.
+template <class Model, class StepActiveLanes>
+void RunLanes(CurveLane<Model>* lanes, int count, int* active, StepActiveLanes&& stepActive)
+{
+    int activeCount = 0;
+    for (int l = 0; l < count; ++l) {
+        lanes[l].interval = 0;
+        if (OpenInterval(lanes[l]))
+            active[activeCount++] = l;
+    }
+    while (activeCount > 0) {
+        int steps = lanes[active[0]].remaining;
+        for (int a = 1; a < activeCount; ++a)
+            steps = std::min(steps, lanes[active[a]].remaining);
+        stepActive(lanes, active, activeCount, steps);
+        int still = 0;
+        for (int a = 0; a < activeCount; ++a) {
+            CurveLane<Model>& lane = lanes[active[a]];
+            lane.remaining -= steps;
+            if (lane.remaining == 0) {
+                FinishInterval(lane);
+                if (!OpenInterval(lane))
+                    continue;
+            }
+            active[still++] = active[a];
+        }
+        activeCount = still;
+    }
+}
+
 } // namespace lanes_detail
 
 // Integrates every lane's n intervals. The caller keeps n within
@@ -166,31 +183,9 @@ template <class Model>
 void SimulateLanes(CurveLane<Model>* lanes, int count)
 {
     int active[kMaxCurveLanes];
-    int activeCount = 0;
-    for (int l = 0; l < count; ++l) {
-        lanes[l].interval = 0;
-        if (lanes_detail::OpenInterval(lanes[l]))
-            active[activeCount++] = l;
-    }
-    while (activeCount > 0) {
-        // Run together as far as the lane whose interval ends first.
-        int steps = lanes[active[0]].remaining;
-        for (int a = 1; a < activeCount; ++a)
-            steps = std::min(steps, lanes[active[a]].remaining);
-        lanes_detail::StepActive(lanes, active, activeCount, steps);
-        int still = 0;
-        for (int a = 0; a < activeCount; ++a) {
-            CurveLane<Model>& lane = lanes[active[a]];
-            lane.remaining -= steps;
-            if (lane.remaining == 0) {
-                lanes_detail::FinishInterval(lane);
-                if (!lanes_detail::OpenInterval(lane))
-                    continue;
-            }
-            active[still++] = active[a];
-        }
-        activeCount = still;
-    }
+    lanes_detail::RunLanes(lanes, count, active, [](CurveLane<Model>* l, const int* a, int n, int steps) {
+        lanes_detail::StepActive(l, a, n, steps);
+    });
 }
 
 } // namespace pk

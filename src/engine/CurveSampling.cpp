@@ -3,6 +3,8 @@
 #include "ConcentrationDispatch.h"
 #include "CurveLanes.h"
 #include "CurveModel.h"
+#include "ParallelRuns.h"
+#include "WideLanes.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +13,37 @@
 
 namespace {
 
-// One curve's own state, as a caller of ConcentrationAt keeps it.
-struct CurveState {
-    double second = 0.0;
-    double central = 0.0;
-    int passed = 0;
+// Points handed to a thread at a time.
+constexpr int ChunkPoints = 64;
+
+// Where a point starts, as the carried state of a curve sampled point by
+// point would have it.
+struct PointStart {
+    enum Kind : int {
+        IntervalFrom,    // from the state at Event, the interval from that event to the point
+        StateAt,         // the state at Event as it is (no event reached since)
+        BeyondCapacity,  // more intervals than the model takes: 0
+    };
+    Kind How = StateAt;
+    int Event = 0;
+};
+
+// Where the resume pointers of a one-interval lane point: with one interval
+// nothing is written back, but each pointer needs somewhere to point.
+struct UnusedResume {
+    double states[2] = {};
+    int counter = 0;
+};
+
+// One curve: the inputs and bounds of its dose events, the states at each
+// event (the state before that event's dose, as the carried state holds it
+// when it resumes there), and where each point starts.
+struct CurvePlan {
+    const TCurveRequest* Request = nullptr;
+    const TCurveModel* Model = nullptr;
+    TSimulationBuffers Intervals;              // per event its input and its time in hours
+    std::vector<std::array<double, 2>> States; // per event the states at it
+    std::vector<PointStart> Starts;            // per point
 };
 
 bool ValidRequest(const TCurveRequest& r, int count)
@@ -34,82 +62,161 @@ double ConcentrationOf(const TCurveModel& m, const double* y, int peripheral)
     return y[0] / (p[0] * m.BodyWeight);
 }
 
-// Up to kMaxCurveLanes curves of one model, point by point.
-template <class Model>
-void SampleLanes(const TEngineContext& context, int firstMinute, int stepMinutes, int count,
-                 std::span<const TCurveRequest> requests, std::span<const TCurveModel> models)
+void StoreValue(const CurvePlan& plan, int j, const double* y)
 {
-    constexpr int S = Model::kStates;
-    const int laneCount = static_cast<int>(requests.size());
-    std::array<CurveState, pk::kMaxCurveLanes> states{};
-    std::array<TSimulationBuffers, pk::kMaxCurveLanes> buffers;
-    std::array<typename Model::Rates, pk::kMaxCurveLanes> rates{};
-    for (int l = 0; l < laneCount; ++l) {
-        SelectSimulationParams(context, &states[l].central, &states[l].second, requests[l].InitialFlag);
-        rates[l] = Model::Prepare(models[l].Theta, models[l].BodyWeight, models[l].Bioavail);
+    const TCurveModel& m = *plan.Model;
+    plan.Request->Values[j] = ToDisplayConcentration(ConcentrationOf(m, y, 0), m.Unit);
+    if (!plan.Request->SecondValues.empty())
+        plan.Request->SecondValues[j] = ToDisplayConcentration(ConcentrationOf(m, y, 1), m.Unit);
+}
+
+void StoreZero(const CurvePlan& plan, int j)
+{
+    // Beyond the model's capacity SimulateCurve gives 0.
+    plan.Request->Values[j] = 0.0;
+    if (!plan.Request->SecondValues.empty())
+        plan.Request->SecondValues[j] = 0.0;
+}
+
+template <class Model>
+typename Model::Rates RatesOf(const TCurveModel& m)
+{
+    return Model::Prepare(m.Theta, m.BodyWeight, m.Bioavail);
+}
+
+// A lane of one interval: from the states y, the input at `input` over
+// [bounds[0], bounds[1]].
+template <class Model>
+void SetUpInterval(pk::CurveLane<Model>& lane, const typename Model::Rates& rates, const std::array<double, 2>& y,
+                   const double* input, const double* bounds, UnusedResume& unused)
+{
+    lane.rates = rates;
+    for (int k = 0; k < Model::kStates; ++k) {
+        lane.y[k] = y[k];
+        lane.resume[k] = &unused.states[k];
     }
+    lane.inputs = input;
+    lane.bounds = bounds;
+    lane.n = 1;
+    lane.doseCounter = &unused.counter;
+}
+
+// The curve's event states and where each point starts. The events are
+// walked as SimulateCurve walks them for a curve sampled point by point:
+// each point counts the events from the carried dose position up to its
+// minute; a point with more intervals than the model takes gives 0 and
+// leaves the position where it was. Every interval between two events is
+// integrated once, with exactly the operations the carried state would get.
+template <class Model>
+void PlanCurve(const TEngineContext& context, int firstMinute, int stepMinutes, int count, CurvePlan& plan)
+{
+    const std::vector<TDoseEvent>& events = *plan.Request->DoseEvents;
     const bool oral = Model::kRoute == pk::DoseRoute::Oral;
-    pk::CurveLane<Model> lanes[pk::kMaxCurveLanes];
-    int laneOf[pk::kMaxCurveLanes];
+    // Every event a minute can reach, as the model's inputs and bounds.
+    FillCurveIntervals(events, 0, INT_MAX, oral, plan.Intervals);
+
+    std::array<double, 2> start{};
+    double central = 0.0;
+    double second = 0.0;
+    SelectSimulationParams(context, &central, &second, plan.Request->InitialFlag);
+    start[0] = central;
+    start[1] = second;
+
+    plan.Starts.assign(static_cast<std::size_t>(count), PointStart{});
+    const std::size_t eventCount = events.size();
+    int passed = 0;
+    int furthest = 0;   // the highest event a point starts from
     for (int j = 0; j < count; ++j) {
         const int t = firstMinute + j * stepMinutes;
-        int running = 0;
-        for (int l = 0; l < laneCount; ++l) {
-            CurveState& state = states[l];
-            const int n = FillCurveIntervals(*requests[l].DoseEvents, state.passed, t, oral, buffers[l]);
-            if (n > pk::kMaxCurveIntervals) {
-                // Beyond the model's capacity SimulateCurve gives 0.
-                requests[l].Values[j] = 0.0;
-                if (!requests[l].SecondValues.empty())
-                    requests[l].SecondValues[j] = 0.0;
-                continue;
-            }
-            pk::CurveLane<Model>& lane = lanes[running];
-            lane.rates = rates[l];
-            lane.y[0] = state.central;
-            if constexpr (S > 1)
-                lane.y[1] = state.second;
-            lane.inputs = buffers[l].Inputs.data();
-            lane.bounds = buffers[l].Bounds.data();
-            lane.n = n;
-            lane.doseCounter = &state.passed;
-            lane.resume[0] = &state.central;
-            if constexpr (S > 1)
-                lane.resume[1] = &state.second;
-            laneOf[running++] = l;
+        std::size_t n = 0;
+        while (static_cast<std::size_t>(passed) + n < eventCount && !(events[passed + n].Time > t) &&
+               n <= static_cast<std::size_t>(pk::kMaxCurveIntervals))
+            ++n;
+        if (n > static_cast<std::size_t>(pk::kMaxCurveIntervals)) {
+            plan.Starts[j] = {PointStart::BeyondCapacity, passed};
+            continue;
         }
-        pk::SimulateLanes(lanes, running);
-        for (int r = 0; r < running; ++r) {
-            const int l = laneOf[r];
-            const TCurveModel& m = models[l];
-            requests[l].Values[j] = ToDisplayConcentration(ConcentrationOf(m, lanes[r].y, 0), m.Unit);
-            if (!requests[l].SecondValues.empty())
-                requests[l].SecondValues[j] = ToDisplayConcentration(ConcentrationOf(m, lanes[r].y, 1), m.Unit);
+        if (n == 0) {
+            plan.Starts[j] = {PointStart::StateAt, passed};
+            furthest = std::max(furthest, passed);
+            continue;
         }
+        // The carried position moves to the last event reached.
+        passed = passed + static_cast<int>(n) - 1;
+        plan.Starts[j] = {PointStart::IntervalFrom, passed};
+        furthest = std::max(furthest, passed);
+    }
+
+    // The states at events 0 .. furthest, interval by interval.
+    const int last = furthest;
+    plan.States.assign(static_cast<std::size_t>(last) + 1, start);
+    const typename Model::Rates rates = RatesOf<Model>(*plan.Model);
+    UnusedResume unused;
+    for (int p = 0; p < last; ++p) {
+        pk::CurveLane<Model> lane;
+        SetUpInterval(lane, rates, plan.States[p], &plan.Intervals.Inputs[p], &plan.Intervals.Bounds[p], unused);
+        pk::SimulateLanes(&lane, 1);
+        for (int k = 0; k < Model::kStates; ++k)
+            plan.States[p + 1][k] = lane.y[k];
     }
 }
 
-void SampleGroup(const TEngineContext& context, int firstMinute, int stepMinutes, int count,
-                 std::span<const TCurveRequest> requests, std::span<const TCurveModel> models)
+// Points [from, to) of a planned curve, consecutive points side by side.
+template <class Model>
+void SamplePoints(int firstMinute, int stepMinutes, const CurvePlan& plan, int from, int to)
 {
-    switch (models.front().Kind) {
-    case CurveModelKind::OneCompOral:
-        return SampleLanes<pk::OneCompOral>(context, firstMinute, stepMinutes, count, requests, models);
-    case CurveModelKind::OneCompInfusion:
-        return SampleLanes<pk::OneCompInfusion>(context, firstMinute, stepMinutes, count, requests, models);
-    case CurveModelKind::TwoCompInfusion:
-        return SampleLanes<pk::TwoCompInfusion>(context, firstMinute, stepMinutes, count, requests, models);
-    case CurveModelKind::MMOral:
-        return SampleLanes<pk::MMOral>(context, firstMinute, stepMinutes, count, requests, models);
-    case CurveModelKind::MMInfusion:
-        return SampleLanes<pk::MMInfusion>(context, firstMinute, stepMinutes, count, requests, models);
+    const typename Model::Rates rates = RatesOf<Model>(*plan.Model);
+    pk::CurveLane<Model> lanes[pk::kMaxWideLanes];
+    int pointOf[pk::kMaxWideLanes];
+    double bounds[pk::kMaxWideLanes][2];
+    UnusedResume unused[pk::kMaxWideLanes];
+    int running = 0;
+    auto run = [&] {
+        pk::SimulateOneIntervalLanes(lanes, running);
+        for (int r = 0; r < running; ++r)
+            StoreValue(plan, pointOf[r], lanes[r].y);
+        running = 0;
+    };
+    for (int j = from; j < to; ++j) {
+        const PointStart start = plan.Starts[j];
+        switch (start.How) {
+        case PointStart::BeyondCapacity:
+            StoreZero(plan, j);
+            continue;
+        case PointStart::StateAt:
+            StoreValue(plan, j, plan.States[start.Event].data());
+            continue;
+        case PointStart::IntervalFrom:
+            break;
+        }
+        const int t = firstMinute + j * stepMinutes;
+        bounds[running][0] = plan.Intervals.Bounds[start.Event];
+        bounds[running][1] = pk::MinutesToHours(t);
+        SetUpInterval(lanes[running], rates, plan.States[start.Event], &plan.Intervals.Inputs[start.Event],
+                      bounds[running], unused[running]);
+        pointOf[running++] = j;
+        if (running == pk::kMaxWideLanes)
+            run();
+    }
+    run();
+}
+
+template <class Visit>
+void WithModel(CurveModelKind kind, Visit&& visit)
+{
+    switch (kind) {
+    case CurveModelKind::OneCompOral: return visit.template operator()<pk::OneCompOral>();
+    case CurveModelKind::OneCompInfusion: return visit.template operator()<pk::OneCompInfusion>();
+    case CurveModelKind::TwoCompInfusion: return visit.template operator()<pk::TwoCompInfusion>();
+    case CurveModelKind::MMOral: return visit.template operator()<pk::MMOral>();
+    case CurveModelKind::MMInfusion: return visit.template operator()<pk::MMInfusion>();
     }
 }
 
 } // namespace
 
 bool SampleConcentrationCurves(const TEngineContext& context, int firstMinute, int stepMinutes, int count,
-                               std::span<const TCurveRequest> requests)
+                               std::span<const TCurveRequest> requests, int threads)
 {
     if (count < 0)
         return false;
@@ -138,11 +245,24 @@ bool SampleConcentrationCurves(const TEngineContext& context, int firstMinute, i
     models.reserve(requests.size());
     for (const TCurveRequest& r : requests)
         models.push_back(*CurveModelOf(context, 0, *r.Block));
-
-    for (std::size_t from = 0; from < requests.size(); from += pk::kMaxCurveLanes) {
-        const std::size_t size = std::min<std::size_t>(pk::kMaxCurveLanes, requests.size() - from);
-        SampleGroup(context, firstMinute, stepMinutes, count, requests.subspan(from, size),
-                    std::span<const TCurveModel>(models).subspan(from, size));
+    std::vector<CurvePlan> plans(requests.size());
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        plans[i].Request = &requests[i];
+        plans[i].Model = &models[i];
     }
+
+    const int threadCount = ResolveThreadCount(threads);
+    const int curves = static_cast<int>(plans.size());
+    const int chunksPerCurve = (count + ChunkPoints - 1) / ChunkPoints;
+    WithModel(probe->Kind, [&]<class Model>() {
+        RunInParallel(curves, threadCount, [&](int c) {
+            PlanCurve<Model>(context, firstMinute, stepMinutes, count, plans[c]);
+        });
+        RunInParallel(curves * chunksPerCurve, threadCount, [&](int task) {
+            const int from = (task % chunksPerCurve) * ChunkPoints;
+            SamplePoints<Model>(firstMinute, stepMinutes, plans[task / chunksPerCurve], from,
+                                std::min(count, from + ChunkPoints));
+        });
+    });
     return true;
 }

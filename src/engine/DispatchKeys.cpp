@@ -90,16 +90,6 @@ constexpr TDrugRule<U> ConcentrationUnitTable[] = {
     {Methotrexate, U::MethotrexateMicromolar},      // methotrexate, measured in μM
 };
 
-// The dotted second curve of the graph, for the drugs whose curve does not run
-// on the two-compartment model (those always draw the peripheral one).
-constexpr TDrugRule<SecondCurve> CorrectedCurveTable[] = {
-    {Phenytoin, SecondCurve::AlbuminCorrected},     // phenytoin and fosphenytoin, albumin-corrected
-};
-
-constexpr TDrugRule<ConcentrationAxis> AxisTable[] = {
-    {Methotrexate, ConcentrationAxis::Logarithmic}, // methotrexate, 10^-2 .. 10^4 μM
-};
-
 } // namespace
 
 EstimationRoute EstimationRouteOf(const TDrugKey& key)
@@ -140,17 +130,4 @@ std::span<const TDrugRule<TInitialAmountRule>> InitialAmountRuleRules()
 std::span<const TDrugRule<ConcentrationUnit>> ConcentrationUnitRules()
 {
     return ConcentrationUnitTable;
-}
-
-
-TCurveCase CurveCaseOf(const TDrugKey& key)
-{
-    TCurveCase curves;
-    const SimulationRoute route = SimulationRouteOf(key);
-    if (route == SimulationRoute::TwoComp || route == SimulationRoute::TwoCompB)
-        curves.Second = SecondCurve::Peripheral;
-    else
-        curves.Second = FirstMatch(CorrectedCurveTable, key, SecondCurve::None);
-    curves.Axis = FirstMatch(AxisTable, key, ConcentrationAxis::Linear);
-    return curves;
 }

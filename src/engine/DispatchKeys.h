@@ -1,7 +1,7 @@
 #pragma once
 // The drug-key tables of the estimation and the concentration prediction:
 // which prior set-up, which simulation set-up and which initial amount each
-// product gets, the unit it is measured in and what its graph draws. A table
+// product gets and the unit it is measured in. A table
 // is searched in order and the first matching row wins; a key without a row
 // gets nothing. tests/engine/data/dispatch_keys.txt lists every product's.
 #include "ConcentrationUnits.h"
@@ -53,19 +53,6 @@ TInitialAmountRule InitialAmountRuleOf(const TDrugKey& key);
 // engine converts it: mEq/L for lithium, μM for methotrexate, else the
 // engine's own mass per volume.
 ConcentrationUnit ConcentrationUnitOf(const TDrugKey& key);
-
-// What the graph draws for a drug besides the concentration curve: a dotted
-// second curve of the peripheral compartment for the drugs whose curve runs
-// on the two-compartment model, of the albumin-corrected concentration for
-// phenytoin and its derivatives (every product of 3/1), or none; and the
-// y axis, logarithmic for methotrexate.
-enum class SecondCurve { None, Peripheral, AlbuminCorrected };
-enum class ConcentrationAxis { Linear, Logarithmic };
-struct TCurveCase {
-    SecondCurve Second = SecondCurve::None;
-    ConcentrationAxis Axis = ConcentrationAxis::Linear;
-};
-TCurveCase CurveCaseOf(const TDrugKey& key);
 
 // The tables themselves, for checks over every row.
 std::span<const TDrugRule<EstimationRoute>> EstimationRouteRules();

@@ -3,6 +3,9 @@
 // its states (index 0 always the central amount), how a dose enters, and the
 // per-parameter-set constants its slope needs. Products keep the grouping of
 // the written equations so that every slope is evaluated in the same order.
+// A slope takes one value per state (T = double) or several curves' values
+// side by side (T a vector of doubles, element by element the same
+// operations in the same order).
 
 namespace pk {
 
@@ -27,7 +30,8 @@ struct OneCompOral {
     {
         return {theta[1], bioavail * theta[1], theta[2]};
     }
-    static void Slope(const Rates& r, double /*rate*/, const double* y, double* dy)
+    template <class T>
+    static void Slope(const Rates& r, T /*rate*/, const T* y, T* dy)
     {
         dy[0] = r.fka * y[1] - r.ke * y[0];
         dy[1] = -(r.ka * y[1]);
@@ -46,7 +50,11 @@ struct OneCompInfusion {
         double k;
     };
     static Rates Prepare(const double* theta, double /*bodyWeight*/, double /*bioavail*/) { return {theta[1]}; }
-    static void Slope(const Rates& r, double rate, const double* y, double* dy) { dy[0] = rate - r.k * y[0]; }
+    template <class T>
+    static void Slope(const Rates& r, T rate, const T* y, T* dy)
+    {
+        dy[0] = rate - r.k * y[0];
+    }
 };
 
 // Two compartments, infusion into and elimination from the central one.
@@ -64,7 +72,8 @@ struct TwoCompInfusion {
     {
         return {theta[2] + theta[1], theta[2], theta[3]};
     }
-    static void Slope(const Rates& r, double rate, const double* y, double* dy)
+    template <class T>
+    static void Slope(const Rates& r, T rate, const T* y, T* dy)
     {
         dy[0] = rate - r.k12k10 * y[0] + r.k21 * y[1];
         dy[1] = r.k12 * y[0] - r.k21 * y[1];
@@ -87,7 +96,8 @@ struct MMOral {
     {
         return {theta[1], bioavail * theta[1], theta[3] * bodyWeight, theta[2] * theta[0] * bodyWeight};
     }
-    static void Slope(const Rates& r, double /*rate*/, const double* y, double* dy)
+    template <class T>
+    static void Slope(const Rates& r, T /*rate*/, const T* y, T* dy)
     {
         dy[0] = r.fka * y[1] - r.vmaxBw * y[0] / (r.kmVBw + y[0]);
         dy[1] = -(r.ka * y[1]);
@@ -109,7 +119,8 @@ struct MMInfusion {
     {
         return {theta[2] * bodyWeight, theta[1] * theta[0] * bodyWeight};
     }
-    static void Slope(const Rates& r, double rate, const double* y, double* dy)
+    template <class T>
+    static void Slope(const Rates& r, T rate, const T* y, T* dy)
     {
         dy[0] = rate - r.vmaxBw * y[0] / (r.kmVBw + y[0]);
     }

@@ -9,30 +9,39 @@
 
 namespace pk {
 
+// One step of length h from the states (in place), with half = h x 0.5 and
+// sixth = h x (1 / 6) given. T is double, or a vector of doubles holding
+// several parameter sets' values side by side (element by element the same
+// operations). Always inlined, so that vector values never cross a call.
+template <class Model, class T>
+__attribute__((always_inline)) inline void RungeKuttaStep(const typename Model::Rates& rates, T input, T h, T half,
+                                                          T sixth, T* state)
+{
+    constexpr int S = Model::kStates;
+    T k1[S], k2[S], k3[S], k4[S], probe[S];
+    Model::Slope(rates, input, state, k1);
+    for (int i = 0; i < S; ++i)
+        probe[i] = state[i] + half * k1[i];
+    Model::Slope(rates, input, probe, k2);
+    for (int i = 0; i < S; ++i)
+        probe[i] = state[i] + half * k2[i];
+    Model::Slope(rates, input, probe, k3);
+    for (int i = 0; i < S; ++i)
+        probe[i] = state[i] + h * k3[i];
+    Model::Slope(rates, input, probe, k4);
+    for (int i = 0; i < S; ++i)
+        state[i] = state[i] + sixth * (k1[i] + 2.0 * (k2[i] + k3[i]) + k4[i]);
+}
+
 template <class Model, int Lanes>
 inline void RungeKuttaSteps(const typename Model::Rates (&rates)[Lanes], double input, double h, int steps,
                             double (&y)[Lanes][Model::kStates])
 {
-    constexpr int S = Model::kStates;
     const double half = h * 0.5;
     const double sixth = h * (1.0 / 6.0);
     for (int step = 0; step < steps; ++step) {
-        for (int lane = 0; lane < Lanes; ++lane) {
-            double* state = y[lane];
-            double k1[S], k2[S], k3[S], k4[S], probe[S];
-            Model::Slope(rates[lane], input, state, k1);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half * k1[i];
-            Model::Slope(rates[lane], input, probe, k2);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + half * k2[i];
-            Model::Slope(rates[lane], input, probe, k3);
-            for (int i = 0; i < S; ++i)
-                probe[i] = state[i] + h * k3[i];
-            Model::Slope(rates[lane], input, probe, k4);
-            for (int i = 0; i < S; ++i)
-                state[i] = state[i] + sixth * (k1[i] + 2.0 * (k2[i] + k3[i]) + k4[i]);
-        }
+        for (int lane = 0; lane < Lanes; ++lane)
+            RungeKuttaStep<Model>(rates[lane], input, h, half, sixth, y[lane]);
     }
 }
 

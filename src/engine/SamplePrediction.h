@@ -26,6 +26,13 @@ public:
               double bioavail, double initCentral);
 
     int SampleCount() const { return SampleCount_; }
+    // The work of predicting for one parameter set, in the units of the fit's
+    // budget: the Runge-Kutta steps PredictLanes takes (100 for every full
+    // dose interval before the last sample's last dose and 100 for every
+    // sample's partial interval), and 100 more for what a fit does around
+    // each prediction (the rates, the objective, its share of the step),
+    // which costs about that much.
+    long long WorkPerLane() const { return WorkPerLane_; }
     double BodyWeight() const { return BodyWeight_; }
 
     // Lanes parameter sets integrated in step; predConc[lane][j] receives the
@@ -51,6 +58,7 @@ private:
     int LastDose[kMaxSamples] = {};
     int SampleCount_ = 0;
     int DoseCount = 0;
+    long long WorkPerLane_ = 0;
     double BodyWeight_ = 0.0;
     double Bioavail = 1.0;
     // C0 x population V x BW; it stays fixed while V is estimated.
@@ -116,6 +124,8 @@ void SamplePrediction<Model>::BuildIntervalTable()
         PartialIntervalStep[j] = partial / kStepsPerInterval;
         from = LastDose[j] - 1;
     }
+    const long long fullIntervals = SampleCount_ > 0 ? LastDose[SampleCount_ - 1] - 1 : 0;
+    WorkPerLane_ = (fullIntervals + SampleCount_ + 1) * kStepsPerInterval;
 }
 
 // Integrates Lanes parameter sets in step through the dose intervals up to the

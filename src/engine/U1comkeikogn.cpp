@@ -39,3 +39,8 @@ void T1ComKeikoGN::SetCoreRunProbe(pk::CoreRunProbe probe)
 {
     fit_->SetCoreRunProbe(std::move(probe));
 }
+
+long long T1ComKeikoGN::LastFitWork() const
+{
+    return fit_->LastFitWork();
+}

@@ -38,3 +38,8 @@ void T1ComTentekiGN::SetCoreRunProbe(pk::CoreRunProbe probe)
 {
     fit_->SetCoreRunProbe(std::move(probe));
 }
+
+long long T1ComTentekiGN::LastFitWork() const
+{
+    return fit_->LastFitWork();
+}

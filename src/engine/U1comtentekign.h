@@ -31,7 +31,8 @@ public:
     // dose events' clock, ascending, none before the first event; error model
     // 0 relative, 1 logarithmic; initConc: concentration present at the first
     // event. Returns 0 with theta and *finalObjective written, or -1 with both
-    // untouched (fit failed, or inputs beyond the tables or out of order).
+    // untouched (fit failed or would pass pk::kFitWorkBudget, or inputs beyond
+    // the tables or out of order).
     int Estimate(double* theta, const double* omega, const double* sampleTimes, const double* sampleConcs, int nObs,
                  double bodyWeight, std::span<const PkDoseEvent> doseEvents, double bioavail, double* finalObjective,
                  int errorModel, double initConc);
@@ -50,6 +51,9 @@ public:
 
     // Test seam: see pk::CoreRunProbe.
     void SetCoreRunProbe(pk::CoreRunProbe probe);
+
+    // The work the last Estimate did, in the units of pk::kFitWorkBudget.
+    long long LastFitWork() const;
 
 private:
     std::unique_ptr<pk::BayesianFit<pk::OneCompInfusion>> fit_;

@@ -41,3 +41,8 @@ void T2ComTentekiGN::SetCoreRunProbe(pk::CoreRunProbe probe)
 {
     fit_->SetCoreRunProbe(std::move(probe));
 }
+
+long long T2ComTentekiGN::LastFitWork() const
+{
+    return fit_->LastFitWork();
+}

@@ -39,3 +39,8 @@ void TMM1ComKeikoGN::SetCoreRunProbe(pk::CoreRunProbe probe)
 {
     fit_->SetCoreRunProbe(std::move(probe));
 }
+
+long long TMM1ComKeikoGN::LastFitWork() const
+{
+    return fit_->LastFitWork();
+}

@@ -38,3 +38,8 @@ void TMM1ComTentekiGN::SetCoreRunProbe(pk::CoreRunProbe probe)
 {
     fit_->SetCoreRunProbe(std::move(probe));
 }
+
+long long TMM1ComTentekiGN::LastFitWork() const
+{
+    return fit_->LastFitWork();
+}

@@ -123,20 +123,6 @@ protected:
 
     int StoredAnalyses() { return DataModule1->CountAnalyses(TestPatientKey); }
 
-    // Runs a statement on the working database beside the program's own connection.
-    static void OnTheDatabase(const QString& sql)
-    {
-        {
-            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            raw.setDatabaseName(WorkingDatabasePath());
-            ASSERT_TRUE(raw.open());
-            QSqlQuery query(raw);
-            ASSERT_TRUE(query.exec(sql)) << query.lastError().text().toStdString();
-            raw.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    }
-
     TDrugPage* page = nullptr;
 };
 

@@ -9,6 +9,9 @@
 #include "uDataBase.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 #ifndef QUORVEL_TEMPLATE_DB
@@ -29,6 +32,21 @@ protected:
     {
         CreateApplicationForms();
         ASSERT_EQ(DataModule1->OpenDatabase(), 0) << DataModule1->LastError().toStdString();
+    }
+
+    // Runs a statement on the working database beside the program's own
+    // connection (to break the database under the program).
+    static void OnTheDatabase(const QString& sql)
+    {
+        {
+            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+            raw.setDatabaseName(WorkingDatabasePath());
+            ASSERT_TRUE(raw.open());
+            QSqlQuery query(raw);
+            ASSERT_TRUE(query.exec(sql)) << query.lastError().text().toStdString();
+            raw.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     }
 
     testing_seams::TempBaseDir base;

@@ -181,15 +181,7 @@ TEST_F(MainWindowTest, AFailedLoadIsReportedAndTheCaseOnScreenStays)
     StoreVancomycinCase(*DataModule1);
     ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
     frmMain->SetWorkflowStep(3, 2);
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        raw.setDatabaseName(WorkingDatabasePath());
-        ASSERT_TRUE(raw.open());
-        QSqlQuery drop(raw);
-        ASSERT_TRUE(drop.exec(QStringLiteral("DROP TABLE saiketu"))) << drop.lastError().text().toStdString();
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    OnTheDatabase(QStringLiteral("DROP TABLE saiketu"));
 
     EXPECT_FALSE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
 

@@ -7,6 +7,7 @@
 #include "NumberFormat.h"
 #include "ResultDialogRules.h"
 #include "ResultDialogs.h"
+#include "SchedulePage.h"
 #include "StringGridEx.h"
 #include "Ucommon.h"
 #include "plButton.h"
@@ -21,6 +22,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <functional>
 
@@ -294,6 +297,27 @@ TEST_F(ResultDialogsTest, AnalysisSettingsSamplingListVmaxAndInitialValue)
         frmDetailSet->plButton1->Click();
     }, [] { frmDetailSet->ShowModal(); });
     EXPECT_EQ(CurrentAnalysis.weight_value, 1);
+
+    // "詳細設定" on the schedule page saves the setting; a failed save is told in the store's words.
+    QSqlQuery own(QSqlDatabase::database(TDataModule1::ConnectionName));
+    ASSERT_TRUE(own.exec(QStringLiteral("PRAGMA busy_timeout = 0")));
+    own.finish();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        other.setDatabaseName(WorkingDatabasePath());
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        WhileOpen(frmDetailSet, [] { frmDetailSet->plButton1->Click(); },
+                  [] { frmMain->TabSheet2->plButton4Click(nullptr); });
+        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(boxes.last().text, DataModule1->LastFailureText());
+    EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("他のプログラムが使用中です")))
+        << boxes.last().text.toStdString();
 
     WhileOpen(frmCollectPoint, [] {
         const TStringGridEx* grid = frmCollectPoint->StringGridEx1;

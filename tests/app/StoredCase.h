@@ -24,9 +24,12 @@ inline TPatientRecord StoredPatient()
     return p;
 }
 
+enum class StoredModel { OneCompartment, TwoCompartments };
+
 // A vancomycin case: every 12 h from 2026-12-01 in set 0, a changed regimen in
-// set 1, two samplings.
-inline void StoreVancomycinCase(TDataModule1& store)
+// set 1, two samplings; with two compartments the population values and the
+// estimates of that model.
+inline void StoreVancomycinCase(TDataModule1& store, StoredModel model = StoredModel::OneCompartment)
 {
     ASSERT_EQ(store.SavePatient(StoredPatient()), 0);
     TAnalysisRecord a = ResetAnalysisRecord();
@@ -40,6 +43,15 @@ inline void StoreVancomycinCase(TDataModule1& store)
     a.analysis_date = vcl::EncodeDate(2026, 12, 5);
     a.bosyudan.vd = 0.7;
     a.bosyudan.ke = 0.1;
+    if (model == StoredModel::TwoCompartments) {
+        a.analysis_algo = 2;
+        a.bosyudan.v1 = 21;
+        a.bosyudan.cl = 0.055;
+        a.bosyudan.k12 = 0.55;
+        a.bosyudan.k21 = 0.3;
+        a.kaiseki = a.bosyudan;
+        a.kaiseki.cl = 0.047;
+    }
     ASSERT_EQ(store.SaveAnalysis(a), 0);
     std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
     TPrescription rx;

@@ -247,51 +247,56 @@ TEST(ConcentrationAt, ResumedCurveEqualsFreshCallsForEverySetup)
 // The side-by-side curves are bit for bit the curves computed one at a time,
 // for every set-up, with curves of different schedules (their intervals end
 // at different steps), a start before the first dose and an initial value.
-// Ten curves exercise more than one group of lanes.
+// Ten curves exercise more than one group of lanes; the last hundred and more
+// points lie past every set's last dose, in several chunks of independent
+// points; one thread, three and all give the same values.
 TEST(SampleConcentrationCurves, EqualsConcentrationAtCurveByCurve)
 {
     for (const Key& key : EverySetup) {
-        SCOPED_TRACE(testing::Message() << key.kubun << "/" << key.drug << "/" << key.product);
-        DrugCase c(key.kubun, key.drug, key.product, key.algo);
-        FillBlocks(c.analysis);
-        FillSets(c);
-        c.analysis.init_value = 1.5;
-        const TEngineContext context = c.Context();
-        const int first = 300;
-        const int step = 4;
-        const int count = 1200;
+        for (const int threads : {1, 3, AllProcessorThreads}) {
+            SCOPED_TRACE(testing::Message() << key.kubun << "/" << key.drug << "/" << key.product << " threads "
+                                            << threads);
+            DrugCase c(key.kubun, key.drug, key.product, key.algo);
+            FillBlocks(c.analysis);
+            FillSets(c);
+            c.analysis.init_value = 1.5;
+            const TEngineContext context = c.Context();
+            const int first = 300;
+            const int step = 4;
+            const int count = 1200;
 
-        struct Curve {
-            int set;
-            const TParamBlock* block;
-            int initialFlag;
-            std::vector<double> first, second;
-        };
-        std::vector<Curve> curves;
-        for (int round = 0; round < 2; ++round) {
-            curves.push_back({0, &c.analysis.bosyudan, 0, {}, {}});
-            for (int set = 0; set < ScheduleSetCount; ++set)
-                curves.push_back({set, &c.analysis.kaiseki, 1, {}, {}});
-        }
-        std::vector<TCurveRequest> requests;
-        for (Curve& curve : curves) {
-            curve.first.assign(count, -1);
-            curve.second.assign(count, -1);
-            requests.push_back({&c.Events(curve.set), curve.block, curve.initialFlag, curve.first, curve.second});
-        }
-        ASSERT_TRUE(SampleConcentrationCurves(context, first, step, count, requests));
+            struct Curve {
+                int set;
+                const TParamBlock* block;
+                int initialFlag;
+                std::vector<double> first, second;
+            };
+            std::vector<Curve> curves;
+            for (int round = 0; round < 2; ++round) {
+                curves.push_back({0, &c.analysis.bosyudan, 0, {}, {}});
+                for (int set = 0; set < ScheduleSetCount; ++set)
+                    curves.push_back({set, &c.analysis.kaiseki, 1, {}, {}});
+            }
+            std::vector<TCurveRequest> requests;
+            for (Curve& curve : curves) {
+                curve.first.assign(count, -1);
+                curve.second.assign(count, -1);
+                requests.push_back({&c.Events(curve.set), curve.block, curve.initialFlag, curve.first, curve.second});
+            }
+            ASSERT_TRUE(SampleConcentrationCurves(context, first, step, count, requests, threads));
 
-        for (const Curve& curve : curves) {
-            const TEngineContext onSet = context.OnSet(curve.set);
-            for (int flag : {0, 1}) {
-                double second = 0, central = 0;
-                int passed = 0;
-                SelectSimulationParams(onSet, &central, &second, curve.initialFlag);
-                const std::vector<double>& got = flag == 0 ? curve.first : curve.second;
-                for (int j = 0; j < count; ++j) {
-                    const double expected =
-                        ConcentrationAt(onSet, first + j * step, &second, &central, &passed, flag, *curve.block);
-                    ASSERT_EQ(got[j], expected) << "set " << curve.set << " flag " << flag << " point " << j;
+            for (const Curve& curve : curves) {
+                const TEngineContext onSet = context.OnSet(curve.set);
+                for (int flag : {0, 1}) {
+                    double second = 0, central = 0;
+                    int passed = 0;
+                    SelectSimulationParams(onSet, &central, &second, curve.initialFlag);
+                    const std::vector<double>& got = flag == 0 ? curve.first : curve.second;
+                    for (int j = 0; j < count; ++j) {
+                        const double expected =
+                            ConcentrationAt(onSet, first + j * step, &second, &central, &passed, flag, *curve.block);
+                        ASSERT_EQ(got[j], expected) << "set " << curve.set << " flag " << flag << " point " << j;
+                    }
                 }
             }
         }

@@ -1,16 +1,25 @@
 #pragma once
 // A case for the dispatch tests: the records, four schedule sets of dose
 // events, the samplings, the five model objects and the graph's days, with
-// plausible population values per drug family.
+// plausible population values per drug family; set 0 built from
+// prescriptions, and samplings measured on a "true" patient's curve.
 #include "ConcentrationDispatch.h"
 #include "DateTime.h"
+#include "DoseEvents.h"
 #include "EngineContext.h"
+#include "EstimationDispatch.h"
+#include "GraphSpan.h"
+#include "ScheduleExpansion.h"
+#include "ScheduleTestData.h"
 #include "U1comkeikogn.h"
 #include "U1comtentekign.h"
 #include "U2comtentekign.h"
 #include "Umm1comkeikogn.h"
 #include "Umm1comtentekign.h"
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -85,6 +94,38 @@ struct DrugCase {
     std::unique_ptr<TMM1ComTentekiGN> infusionMM = std::make_unique<TMM1ComTentekiGN>();
     TEngineModels models{*oral1, *infusion1, *infusion2, *oralMM, *infusionMM};
 };
+
+// Daily from start to end at the time of day.
+inline TPrescription Prescription(double start, double end, double timeOfDay, double dose, double dripHours = 0)
+{
+    return schedule_test::Prescription(start, end, 1, timeOfDay, dose, dripHours);
+}
+
+// Set 0 from the prescriptions, as the Analyse command builds it.
+inline void Schedule(DrugCase& c, const std::vector<TPrescription>& prescriptions)
+{
+    const TDrugKey drug = DrugKeyOf(c.analysis);
+    TGraphState graph;
+    ComputeGraphSpan(prescriptions, drug, Day, graph);
+    c.sets.PrescriptionLists[0] = prescriptions;
+    ASSERT_EQ(ExpandPrescriptions(prescriptions, drug, c.sets.ScheduleDayLists[0]), ExpansionResult::Complete);
+    ASSERT_EQ(BuildDoseEvents(c.sets.ScheduleDayLists[0], DoseEventContextOf(c.analysis, graph), c.Events(0)),
+              DoseEventsResult::Built);
+    c.graph = {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd};
+}
+
+// Samplings of the true patient's curve, each off by its noise factor.
+inline void Measure(DrugCase& c, const TParamBlock& truth, const std::vector<double>& times)
+{
+    const double noise[] = {1.05, 0.96, 1.03, 0.98};
+    const TParamBlock kept = c.analysis.kaiseki;
+    c.analysis.kaiseki = truth;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        const int minute = static_cast<int>(MinutesBetween(times[i], c.graph.GraphFirstDay));
+        c.Sampling(times[i], c.FreshConcentration(minute, 0, truth, 1) * noise[i % 4]);
+    }
+    c.analysis.kaiseki = kept;
+}
 
 // Population means and CVs (%) per family, in the units the set-ups expect.
 inline void TheophyllinePopulation(TAnalysisRecord& a)   // 2/1/1: vd and cl per kg

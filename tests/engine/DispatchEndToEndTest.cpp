@@ -6,10 +6,7 @@
 #include "ConcentrationSeries.h"
 #include "CurveSampling.h"
 #include "DispatchCase.h"
-#include "DoseEvents.h"
 #include "EstimationDispatch.h"
-#include "GraphSpan.h"
-#include "ScheduleExpansion.h"
 
 #include <gtest/gtest.h>
 
@@ -18,44 +15,6 @@
 using namespace dispatch_test;
 
 namespace {
-
-TPrescription Prescription(double start, double end, double timeOfDay, double dose, double dripHours = 0)
-{
-    TPrescription p;
-    p.touyo_start_time = start;
-    p.touyo_end_time = end;
-    p.touyo_interval = 1;
-    p.touyo_time = timeOfDay;
-    p.touyo_dose = dose;
-    p.touyo_drip_time = dripHours;
-    return p;
-}
-
-// Set 0 from the prescriptions, as the Analyse command builds it.
-void Schedule(DrugCase& c, const std::vector<TPrescription>& prescriptions)
-{
-    const TDrugKey drug = DrugKeyOf(c.analysis);
-    TGraphState graph;
-    ComputeGraphSpan(prescriptions, drug, Day, graph);
-    c.sets.PrescriptionLists[0] = prescriptions;
-    ASSERT_EQ(ExpandPrescriptions(prescriptions, drug, c.sets.ScheduleDayLists[0]), ExpansionResult::Complete);
-    ASSERT_EQ(BuildDoseEvents(c.sets.ScheduleDayLists[0], DoseEventContextOf(c.analysis, graph), c.Events(0)),
-              DoseEventsResult::Built);
-    c.graph = {graph.GraphFirstDay, graph.GraphViewStart, graph.GraphViewEnd};
-}
-
-// Samplings of the true patient's curve, each off by its noise factor.
-void Measure(DrugCase& c, const TParamBlock& truth, const std::vector<double>& times)
-{
-    const double noise[] = {1.05, 0.96, 1.03, 0.98};
-    const TParamBlock kept = c.analysis.kaiseki;
-    c.analysis.kaiseki = truth;
-    for (std::size_t i = 0; i < times.size(); ++i) {
-        const int minute = static_cast<int>(MinutesBetween(times[i], c.graph.GraphFirstDay));
-        c.Sampling(times[i], c.FreshConcentration(minute, 0, truth, 1) * noise[i % 4]);
-    }
-    c.analysis.kaiseki = kept;
-}
 
 // Estimates, then the population and the individual curve over the view;
 // the individual curve must lie nearer the measured values.

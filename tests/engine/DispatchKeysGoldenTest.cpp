@@ -6,6 +6,7 @@
 // change of any route shows here as the lines that differ.
 #include "DispatchKeys.h"
 #include "DrugMaster.h"
+#include "GraphCases.h"
 
 #include <gtest/gtest.h>
 
@@ -71,12 +72,12 @@ const char* NameOf(ConcentrationUnit unit)
     return "?";
 }
 
-std::string NameOf(TCurveCase curves)
+std::string NameOf(TGraphCase curves)
 {
-    std::string text = curves.Second == SecondCurve::Peripheral         ? "peripheral"
-                       : curves.Second == SecondCurve::AlbuminCorrected ? "corrected"
-                                                                        : "-";
-    if (curves.Axis == ConcentrationAxis::Logarithmic)
+    std::string text = curves.Curves == GraphCurveCase::TwoCurve         ? "peripheral"
+                       : curves.Curves == GraphCurveCase::CorrectedCurve ? "corrected"
+                                                                         : "-";
+    if (curves.Axis == GraphAxis::Logarithmic)
         text += ",log";
     return text;
 }
@@ -102,7 +103,7 @@ std::string Line(int kubun, int drug, int product, int algo, const char* model)
         std::snprintf(key, sizeof key, "%d/%d/%d", kubun, drug, product);
     return Columns(key, NameOf(EstimationRouteOf(a)), NameOf(SimulationRouteOf(a)),
                    NameOf(InitialAmountRuleOf(a)).c_str(), NameOf(ConcentrationUnitOf(a)),
-                   NameOf(CurveCaseOf(a)).c_str(), model);
+                   NameOf(GraphCaseOf(a)).c_str(), model);
 }
 
 std::string DispatchKeysText()

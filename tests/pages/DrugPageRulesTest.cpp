@@ -5,6 +5,7 @@
 #include "DrugPageChoices.h"
 #include "DrugMaster.h"
 #include "DrugSelection.h"
+#include "GoldenFile.h"
 #include "AnalysisSettings.h"
 #include "CovariateModels.h"
 #include "CovariatePanels.h"
@@ -13,8 +14,6 @@
 #include "ParamTable.h"
 #include "PopulationSets.h"
 
-#include <QFile>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -163,17 +162,7 @@ QStringList DrugPageRules()
 
 TEST(DrugPageRules, ListingMatchesTheGoldenFile)
 {
-    const QString path = QStringLiteral(QUORVEL_PAGES_GOLDEN_DIR "/DrugPageRules.txt");
-    const QString listing = DrugPageRules().join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (qEnvironmentVariableIsSet("QUORVEL_UPDATE_GOLDEN")) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(listing.toUtf8());
-    }
-    QFile golden(path);
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << path.toStdString();
-    EXPECT_EQ(listing.toStdString(), QString::fromUtf8(golden.readAll()).toStdString())
-        << "rerun with QUORVEL_UPDATE_GOLDEN=1 and check the difference by hand";
+    ExpectMatchesGoldenFile(QStringLiteral(QUORVEL_PAGES_GOLDEN_DIR "/DrugPageRules.txt"), DrugPageRules());
 }
 
 // A model takes the creatinine clearance exactly where its panel asks for it.

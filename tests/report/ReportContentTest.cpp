@@ -33,12 +33,28 @@ TEST(ReportContent, TitleBandPrintsThePatientAndTheDates)
     EXPECT_EQ(Text(title, "QRLbHeight"), "160.3");
     EXPECT_EQ(Text(title, "QRLbWeight"), "52.0");
     EXPECT_EQ(Text(title, "QRLbKubun"), "入院");
+    EXPECT_EQ(Text(title, "QRLbName1"), "山田太郎");
+    EXPECT_EQ(Text(title, "QRLbDepartment"), "内科");
+    EXPECT_EQ(Text(title, "QRLbDoctor"), "佐藤");
+    EXPECT_EQ(Text(title, "QRLbKubunID"), "区分");
+    EXPECT_EQ(Text(title, "QRLbIppanID"), "一般名");
     EXPECT_EQ(Text(title, "QRLbSyouhinID"), "商品名");
     // The department's caption is spelt as the patient page spells it.
     bool departmentCaption = false;
     for (const TReportControl& control : title.Controls)
         departmentCaption |= control.Text == "診療科";
     EXPECT_TRUE(departmentCaption);
+    // The summary band copies rows 1 to 5 of the parameter table.
+    input.Analysis.bosyudan.ke = 0.25;
+    input.Analysis.kaiseki_vari.f = 12.5;
+    content = BuildReportContent(input);
+    EXPECT_EQ(Text(content.Summary, "QRLbPara11"), "Vd(L/kg)");
+    EXPECT_EQ(Text(content.Summary, "QRLbPara31"), "CL(L/kg/hr)");
+    EXPECT_EQ(Text(content.Summary, "QRLbPara45"), "12.5000");
+    EXPECT_EQ(Text(content.Summary, "QRLbPara51"), "");
+    input.Analysis.kubun_id = 6;   // lithium: Ke in row 3
+    EXPECT_EQ(Text(BuildReportContent(input).Summary, "QRLbPara32"), "0.2500");
+    input.Analysis.kubun_id = 2;
 
     // Age only: the birth date is empty, the age printed; no analysis yet: no date.
     input.Patient.patient_birth = BirthDateUnknown;
@@ -71,6 +87,15 @@ TEST(ReportContent, ConditionLinesByDrug)
         {{3, 7, 1, 0}, 1, {0, 2}, "酵素誘導剤併用 : あり", ""},
         {{3, 7, 1, 0}, 2, {0, 0, 0, 0, 61}, "クレアチニンクリアランス値 : 61.0000 mL/min", ""},
         {{3, 7, 1, 0}, -1, {0, 1, 0, 0, 61}, "", ""},
+        {{1, 1, 4, 0}, 1, {0, 0, 0, 0, 30}, "クレアチニンクリアランス値 : 30.0000 mL/min", "うっ血性心不全 : なし"},
+        {{3, 4, 2, 0}, 1, {0, 0}, "フェノバルビタール/フェニトイン併用 : なし", ""},
+        {{3, 5, 1, 0}, 1, {0, 1}, "フェノバルビタール/フェニトイン併用 : あり", ""},
+        {{3, 5, 4, 0}, 1, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2}, "フェノバルビタール/フェニトイン併用 : あり", ""},
+        {{5, 1, 1, 1}, 1, {0, 0, 0, 0, 72.5}, "クレアチニンクリアランス値 : 72.5000 mL/min", ""},
+        {{5, 1, 1, 2}, 1, {0, 0, 0, 0, 72.5}, "クレアチニンクリアランス値 : 72.5000 mL/min", ""},
+        {{5, 2, 1, 0}, 1, {0, 0, 0, 0, 55}, "クレアチニンクリアランス値 : 55.0000 mL/min", ""},
+        {{7, 1, 1, 0}, 1, {0, 0, 0, 0, 55}, "クレアチニンクリアランス値 : 55.0000 mL/min", ""},
+        {{8, 1, 1, 0}, 1, {0, 0, 0, 0, 55}, "クレアチニンクリアランス値 : 55.0000 mL/min", ""},
         {{3, 3, 1, 0}, 1, {0, 1, 1, 1, 1}, "", ""},   // primidone: nothing, not a placeholder
         {{2, 1, 3, 0}, 1, {0, 1, 1, 1, 1}, "", ""},
         {{6, 1, 1, 0}, 1, {0, 1, 1, 1, 1}, "", ""},
@@ -101,7 +126,9 @@ TEST(ReportContent, ScheduleTableAmountsAndColumns)
     };
     const Case cases[] = {
         {Lithium611, 100, "製剤量(mg)", "532", "リチウム量(mg)", "100.0", false},
+        {{3, 1, 2, 0}, 100, "製剤量(mg)", "109", "フェニトイン量(mg)", "100.0", true},
         {{3, 1, 3, 0}, 100, "製剤量(mg)", "161", "フェニトイン量(mg)", "100.0", true},
+        {{7, 1, 1, 0}, 50, "製剤量(mg)", "58", "ピルシカイニド量(mg)", "50.0", false},
         {{3, 5, 2, 0}, 400, "バルプロ酸Na量(mg)", "461", "バルプロ酸量(mg)", "400.0", false},
         {Vancomycin1, 1000, "製剤量(mg)", "1025", "バンコマイシン量(mg)", "1000.0", true},
         {DigoxinTablet, 0.125, "投与量（mg）", "0.125", "", "", false},
@@ -131,12 +158,14 @@ TEST(ReportContent, ScheduleRowsFormatsAndTheRestOfALongSet)
     TReportInput input = CaseInput(Theophylline211);
     std::vector<TPrescription>& set0 = input.Prescriptions[0];
     set0.push_back(Prescription(Day + 10, OpenEndDate, vcl::EncodeTime(20, 0, 0, 0), 200));
+    set0.back().touyo_drip_time = 1.5;
     TReportContent content = BuildReportContent(input);
     const TReportBand& band = content.Details[0].Band;
     EXPECT_EQ(Text(band, "QRLbSchedule11"), "   2024/04/01");
     EXPECT_EQ(Text(band, "QRLbSchedule12"), "   2024/04/10");
     EXPECT_EQ(Text(band, "QRLbSchedule13"), " 08:05");
     EXPECT_EQ(Text(band, "QRLbSchedule22"), "");   // open end
+    EXPECT_EQ(Text(band, "QRLbSchedule25"), "          1.5");
     EXPECT_EQ(Text(band, "QRLbSchedule31"), "");
     EXPECT_FALSE(Printed(band, "QRLbScheduleRest"));
 
@@ -201,7 +230,10 @@ TEST(ReportContent, BlocksFollowTheTickedSets)
         EXPECT_EQ(blocks, c.blocks) << "last " << c.last;
         EXPECT_EQ(Text(content.PageFooter, "QRLbPage"), c.total) << "last " << c.last;
         // The curve copies follow the same rule: a hidden, unticked set 0 still shows its curve.
+        const QString headings[] = {"<投与スケジュール>", "<投与スケジュール（変更１）>", "<投与スケジュール（変更２）>",
+                                    "<投与スケジュール（変更３）>"};
         for (const TReportDetail& detail : content.Details) {
+            EXPECT_EQ(Text(detail.Band, "QRLbSchedule"), headings[detail.SetIndex]);
             const std::vector<TGraphLayerRef>& layers = detail.GraphRecipe.Layers;
             EXPECT_NE(std::find(layers.begin(), layers.end(), TGraphLayerRef{TGraphLayer::Set, detail.SetIndex}),
                       layers.end());
@@ -249,6 +281,9 @@ TEST(ReportContent, LegendNoteAndCurveLayersByDrug)
         {{3, 1, 2, 0}, true, false, "※濃度グラフについて …  補正前：実線  補正後：点線",
          {{L::Base}, {L::Population}, {L::Set, 0}}},
         {Vancomycin1, false, false, "", {{L::Base}, {L::Population}, {L::Set, 0}}},
+        {{4, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
+        {{5, 2, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
+        {{8, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
     };
     for (const Case& c : cases) {
         TReportInput input = CaseInput(c.drug);

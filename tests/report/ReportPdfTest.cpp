@@ -53,6 +53,29 @@ TEST(ReportPdf, PagesAndTextForOneToFourSets)
     }
 }
 
+// The comment box holds the longest comment the dialog takes: 800 bytes of
+// two-byte characters, or a word too long for one line, print whole.
+TEST(ReportPdf, TheLongestCommentPrintsWhole)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    testing_seams::TempBaseDir dir;
+    TQuickReport1 report;
+    QString kanji;
+    for (int i = 0; kanji.size() < 400; ++i)
+        kanji += QStringLiteral("所見あいうえおかきくけこ").at(i % 12);
+    const QString comments[] = {kanji, QString(797, QLatin1Char('x')) + QStringLiteral("END")};
+    for (const QString& comment : comments) {
+        TReportInput input = report_test::CaseInput({2, 1, 1, 0});
+        input.Comment = comment;
+        const QString file = dir.FilePath(QStringLiteral("comment.pdf"));
+        ASSERT_TRUE(report.PrintToPdf(input, file));
+        QString text = RunTool("pdftotext", {file, "-"});
+        text.remove(QLatin1Char('\n'));
+        EXPECT_TRUE(text.contains(comment)) << text.toStdString();
+    }
+}
+
 TEST(ReportPdf, AnUnwritableFileIsReported)
 {
     TQuickReport1 report;

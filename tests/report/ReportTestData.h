@@ -4,7 +4,7 @@
 #include "DateTime.h"
 #include "DrugKey.h"
 #include "ReportContent.h"
-#include "../schedule/ScheduleTestData.h"
+#include "ScheduleTestData.h"
 
 namespace report_test {
 

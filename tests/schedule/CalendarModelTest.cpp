@@ -152,6 +152,18 @@ TEST(CalendarModel, PagingAcrossTheYearAndSelectingCells)
     EXPECT_EQ(DaysColoured(model, CalendarSelectedColour), std::vector<int>{13});
     EXPECT_FALSE(model.SelectCell(7, 0));
     EXPECT_FALSE(model.SelectCell(0, 6));
+    // An empty cell clicked after a day opens no menu and keeps the day.
+    EXPECT_FALSE(model.SelectCell(0, 0));
+    EXPECT_FALSE(model.LastSelectedCellHasDay());
+    EXPECT_EQ(model.SelectedDate(), Date(2027, 1, 13));
+
+    // Paging stops where the date pickers end, so a day chosen fits them.
+    model.SetCalendarMonth(Date(2099, 12, 15));
+    model.NextMonth();
+    EXPECT_EQ(model.DisplayMonth(), Date(2099, 12, 15));
+    model.SetCalendarMonth(Date(1900, 1, 15));
+    model.PreviousMonth();
+    EXPECT_EQ(model.DisplayMonth(), Date(1900, 1, 15));
 
     model.ResetCalendar(Date(2026, 12, 8));
     EXPECT_EQ(model.DisplayMonth(), Date(2026, 12, 8));

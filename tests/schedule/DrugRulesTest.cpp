@@ -72,22 +72,67 @@ TEST(SchedulePageRules, UnitsFormatsAndLabelsByDrug)
         EXPECT_EQ(SchedulePageUnitsFor(drug).Moiety.has_value(), SaltFactorFor(drug).has_value())
             << testing_seams::KeyText(drug).toStdString();
 
-    const auto sampling = [](TDrugKey drug) { return QString::fromUtf16(SchedulePageUnitsFor(drug).SamplingUnit); };
-    EXPECT_EQ(sampling({1, 1, 4}), QStringLiteral("ng/mL"));
-    EXPECT_EQ(sampling({6, 1, 2}), QStringLiteral("mEq/L"));
-    EXPECT_EQ(sampling({9, 1, 1}), QStringLiteral("μM"));
-    EXPECT_EQ(sampling({5, 2, 1}), QStringLiteral("μg/mL"));
-    EXPECT_EQ(QString::fromUtf16(SchedulePageUnitsFor({1, 1, 2}).DoseFormat), QStringLiteral("0.000"));
-    EXPECT_EQ(QString::fromUtf16(SchedulePageUnitsFor({3, 1, 2}).InfusionFormat), QStringLiteral("0.00"));
-    const TMoietyLabels valproate = *SchedulePageUnitsFor({3, 5, 1}).Moiety;
-    EXPECT_EQ(QString::fromUtf16(valproate.FormulationChoice), QStringLiteral("バルプロ酸Na量"));
-    EXPECT_EQ(QString::fromUtf16(valproate.FormulationLabel), QStringLiteral("成分量"));
-    EXPECT_EQ(SchedulePageUnitsFor({6, 1, 1}).Moiety->MoietyMax, 939.2);
+    struct Case {
+        TDrugKey drug;
+        const char16_t* sampling;
+        const char16_t* dose;        // the dose cell and the calendar
+        const char16_t* listAmount;
+        const char16_t* listHours;
+        const char16_t* infusion;
+        double moietyMax;            // 0: no moiety cell
+        const char16_t* moiety;
+        const char16_t* choice;      // RadioButton11
+        const char16_t* label;       // beside the formulation cell
+        const char16_t* note;        // Label77
+    };
+    const char16_t* formulation = u"製剤量";
+    const char16_t* note = u"※表示している投与量は製剤量です。";
+    const Case cases[] = {
+        {{1, 1, 1}, u"ng/mL", u"0.000", u"0.000", u"0.0", u"0.0", 0, u"", u"", u"", u""},
+        {{1, 1, 4}, u"ng/mL", u"0.000", u"0.000", u"0.0", u"0.0", 0, u"", u"", u"", u""},
+        {{6, 1, 2}, u"mEq/L", u"0", u"0", u"0.00", u"0.0", 939.2, u"リチウム量", formulation, formulation, note},
+        {{3, 1, 2}, u"μg/mL", u"0", u"0", u"0.00", u"0.00", 4599.3, u"フェニトイン量", formulation, formulation, note},
+        {{3, 1, 3}, u"μg/mL", u"0", u"0", u"0.00", u"0.00", 3104.9, u"フェニトイン量", formulation, formulation, note},
+        {{3, 5, 1}, u"μg/mL", u"0", u"0", u"0.00", u"0.0", 4338.7, u"バルプロ酸量", u"バルプロ酸Na量", u"成分量",
+         u"※表示している投与量はバルプロ酸Na量です。"},
+        {{5, 1, 1, 2}, u"μg/mL", u"0", u"0", u"0.00", u"0.0", 4877.5, u"バンコマイシン量", formulation, formulation, note},
+        {{7, 1, 1}, u"μg/mL", u"0", u"0", u"0.00", u"0.0", 4284.8, u"ピルシカイニド量", formulation, formulation, note},
+        {{9, 1, 1}, u"μM", u"0", u"0", u"0.0", u"0.0", 0, u"", u"", u"", u""},
+        {{3, 1, 1}, u"μg/mL", u"0", u"0", u"0.0", u"0.0", 0, u"", u"", u"", u""},
+        {{5, 2, 1}, u"μg/mL", u"0", u"0", u"0.0", u"0.0", 0, u"", u"", u"", u""},
+    };
+    const auto text = [](const char16_t* t) { return QString::fromUtf16(t); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing_seams::KeyText(c.drug).toStdString());
+        const TSchedulePageUnits units = SchedulePageUnitsFor(c.drug);
+        EXPECT_EQ(text(units.DoseUnit), QStringLiteral("mg"));
+        EXPECT_EQ(text(units.SamplingUnit), text(c.sampling));
+        EXPECT_EQ(text(units.DoseFormat), text(c.dose));
+        EXPECT_EQ(text(units.ListAmountFormat), text(c.listAmount));
+        EXPECT_EQ(text(units.ListHoursFormat), text(c.listHours));
+        EXPECT_EQ(text(units.InfusionFormat), text(c.infusion));
+        ASSERT_EQ(units.Moiety.has_value(), c.moietyMax > 0);
+        if (!units.Moiety)
+            continue;
+        EXPECT_EQ(units.Moiety->MoietyMax, c.moietyMax);
+        EXPECT_EQ(text(units.Moiety->MoietyName), text(c.moiety));
+        EXPECT_EQ(text(units.Moiety->FormulationChoice), text(c.choice));
+        EXPECT_EQ(text(units.Moiety->FormulationLabel), text(c.label));
+        EXPECT_EQ(text(units.Moiety->Note), text(c.note));
+    }
 
-    EXPECT_EQ(InitialValueButtonFor({5, 1, 1, 2}), TPageItem::Hidden);
-    EXPECT_EQ(InitialValueButtonFor({5, 1, 1, 1}), TPageItem::Shown);
-    EXPECT_EQ(ProductAmountNoteFor({2, 2, 1}), TPageItem::Shown);
-    EXPECT_EQ(ProductAmountNoteFor({3, 1, 1}), TPageItem::Hidden);
+    // "初期値" is hidden for the two-compartment models, the product note shown for 2/1 and 2/2.
+    for (const TDrugKey& drug : testing_seams::AllDrugKeys()) {
+        const auto is = [&drug](int kubun, int yakuzai, int yakuhin) {
+            return drug.kubun == kubun && drug.yakuzai == yakuzai && (yakuhin == 0 || drug.yakuhin == yakuhin);
+        };
+        const bool twoCompartments = is(4, 1, 1) || (is(5, 1, 1) && drug.algo == 2) || is(5, 2, 1) || is(8, 1, 1)
+                                     || is(9, 1, 0);
+        EXPECT_EQ(InitialValueButtonFor(drug), twoCompartments ? TPageItem::Hidden : TPageItem::Shown)
+            << testing_seams::KeyText(drug).toStdString();
+        EXPECT_EQ(ProductAmountNoteFor(drug), is(2, 1, 0) || is(2, 2, 0) ? TPageItem::Shown : TPageItem::Hidden)
+            << testing_seams::KeyText(drug).toStdString();
+    }
     EXPECT_EQ(LoadedCasePeriodFor({9, 1, 1}), TDosePeriod::StartOnly);
     EXPECT_EQ(LoadedCasePeriodFor({5, 1, 1}), TDosePeriod::Open);
 }

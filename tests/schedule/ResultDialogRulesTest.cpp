@@ -51,11 +51,13 @@ TEST(ScaleDialogRules, ChecksInOrderWithTheirMessages)
         {30, 0, 15, 10, 5, 5, u"横軸の設定が不正です。", TScaleField::ViewStart},   // no day to draw
         {30, 0, 15, 10, 5, 4, u"横軸の設定が不正です。", TScaleField::ViewStart},
         {10, 10, 15, 10, 0, 5, u"縦軸の設定が不正です。", TScaleField::YMax},
+        {10, 10, 15, 10, 5, 4, u"横軸の設定が不正です。", TScaleField::ViewStart},   // both axes: x first
         {1.5, 1.2, 1, 1, 0, 5, u"縦軸の設定が不正です。", TScaleField::YMax},       // equal whole parts
         {2, 1.9, 1, 1, 0, 5, nullptr, {}},
         {30, 0, 10, 10, 0, 5, nullptr, {}},                                    // equal range limits
         {30, 0, 9.99, 10, 0, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},
         {30, 0, 15, 10, -1, 5, u"表示開始年月日が不正です。", TScaleField::ViewStart},
+        {30, 0, 9, 10, -1, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},   // range first
         {30, 0, 15, 10, 11, 12, u"表示開始年月日が不正です。", TScaleField::ViewStart},
         {30, 0, 15, 10, 10, 12, nullptr, {}},                                  // starts on the last day
     };
@@ -116,6 +118,7 @@ TEST(ComparisonMoment, StepsStayInsideTheScheduleAndSplitWholeMinutes)
         {At(12, 0), TStepUnit::Day, TStepDirection::Back, {First, 0, 0}},
         {3 + At(23, 30), TStepUnit::Hour, TStepDirection::Forward, {First + 4, 0, 30}},
         {3 + At(0, 0), TStepUnit::Minute, TStepDirection::Back, {First + 2, 23, 59}},
+        {3 + At(9, 5), TStepUnit::Day, TStepDirection::Forward, {First + 4, 9, 5}},
         {100, TStepUnit::Minute, TStepDirection::Forward, {First + 11, 0, 0}},      // the day after the last
         {99 + At(23, 0), TStepUnit::Hour, TStepDirection::Forward, {First + 100, 0, 0}},
     };
@@ -152,25 +155,27 @@ TEST(ResultDialogRules, UnitTablesByDrug)
         const char16_t* heading;
         const char16_t* unit;
         const char16_t* format;
+        const char16_t* central;
         const char16_t* peripheral;
     };
     const Case cases[] = {
-        {{1, 1, 1}, u"血中濃度(ng/mL)", u"ng/mL", u"0.0", u"末梢(μg/mL)"},
-        {{1, 1, 4}, u"血中濃度(ng/mL)", u"ng/mL", u"0.0", u"末梢(μg/mL)"},
-        {{6, 1, 1}, u"血中濃度(mEq/L)", u"mEq/L", u"0.00", u"末梢(μg/mL)"},
-        {{9, 1, 1}, u"血中濃度(μM)", u"μg/mL", u"0.0", u"末梢(μM)"},
-        {{3, 1, 1}, u"血中濃度(μg/mL)", u"μg/mL", u"0.0", u"末梢(μg/mL)"},
-        {{3, 1, 3}, u"血中濃度(μg/mL)", u"μg/mL", u"0.00", u"末梢(μg/mL)"},
-        {{5, 1, 1, 2}, u"血中濃度(μg/mL)", u"μg/mL", u"0.0", u"末梢(μg/mL)"},
+        {{1, 1, 1}, u"血中濃度(ng/mL)", u"ng/mL", u"0.0", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{1, 1, 4}, u"血中濃度(ng/mL)", u"ng/mL", u"0.0", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{6, 1, 1}, u"血中濃度(mEq/L)", u"mEq/L", u"0.00", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{9, 1, 1}, u"血中濃度(μM)", u"μg/mL", u"0.0", u"血中(μM)", u"末梢(μM)"},
+        {{3, 1, 1}, u"血中濃度(μg/mL)", u"μg/mL", u"0.0", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{3, 1, 2}, u"血中濃度(μg/mL)", u"μg/mL", u"0.00", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{3, 1, 3}, u"血中濃度(μg/mL)", u"μg/mL", u"0.00", u"血中(μg/mL)", u"末梢(μg/mL)"},
+        {{5, 1, 1, 2}, u"血中濃度(μg/mL)", u"μg/mL", u"0.0", u"血中(μg/mL)", u"末梢(μg/mL)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing_seams::KeyText(c.drug).toStdString());
         EXPECT_EQ(ConcentrationHeadingFor(c.drug), QString::fromUtf16(c.heading));
         EXPECT_EQ(QString::fromUtf16(InitialValueUnitFor(c.drug).Unit), QString::fromUtf16(c.unit));
         EXPECT_EQ(QString::fromUtf16(InitialValueUnitFor(c.drug).Format), QString::fromUtf16(c.format));
+        EXPECT_EQ(QString::fromUtf16(CompartmentHeadingsFor(c.drug).Central), QString::fromUtf16(c.central));
         EXPECT_EQ(QString::fromUtf16(CompartmentHeadingsFor(c.drug).Peripheral), QString::fromUtf16(c.peripheral));
     }
-    EXPECT_EVERY_ROW_REACHABLE(ConcentrationHeadingRules());
     EXPECT_EVERY_ROW_REACHABLE(InitialValueUnitRules());
     EXPECT_EVERY_ROW_REACHABLE(CompartmentHeadingRules());
     EXPECT_EVERY_ROW_REACHABLE(ScaleAxisRules());

@@ -97,6 +97,12 @@ TEST(PrescriptionEntry, ChecksRunInOrderWithTheirMessages)
              e.IntervalDays = 31;
          },
          TScheduleError::BadInterval},
+        {"interval 30", Theophylline,
+         [](TPrescriptionEntry& e) {
+             e.Spacing = TDoseSpacing::Interval;
+             e.IntervalDays = 30;
+         },
+         TScheduleError::None},
         {"interval ignored when daily", Theophylline, [](TPrescriptionEntry& e) { e.IntervalDays.reset(); },
          TScheduleError::None},
         {"no hour", Theophylline, [](TPrescriptionEntry& e) { e.Hours.reset(); }, TScheduleError::BadDoseTime},
@@ -107,6 +113,12 @@ TEST(PrescriptionEntry, ChecksRunInOrderWithTheirMessages)
              e.Dose = 0;
          },
          TScheduleError::PeriodTooLong},
+        {"a bad dose comes before a bad moiety", Lithium,
+         [](TPrescriptionEntry& e) {
+             e.Dose = 0;
+             e.MoietyDose = 0;
+         },
+         TScheduleError::BadDose},
         {"a bad dose comes before a bad infusion time", Vancomycin,
          [](TPrescriptionEntry& e) {
              e.Dose = 0;
@@ -140,13 +152,24 @@ TEST(PrescriptionEntry, TheTwentyFifthPrescriptionOfASetIsRefused)
 {
     TScheduleSets sets;
     TPrescriptionEntry entry = ValidEntry();
+    // Entered latest first: the set is kept in start order.
     for (int i = 0; i < MaxPrescriptionsPerSet; ++i) {
-        entry.StartDate = Date(2026, 4, 1) + i;
+        entry.StartDate = Date(2026, 4, 1) + MaxPrescriptionsPerSet - 1 - i;
         entry.Period = TDosePeriod::StartOnly;
         ASSERT_EQ(AddPrescription(sets, entry, OwnerOf(Theophylline)), TScheduleError::None) << i;
     }
     EXPECT_EQ(AddPrescription(sets, entry, OwnerOf(Theophylline)), TScheduleError::TooManyPrescriptions);
     EXPECT_EQ(sets.CurPrescriptions().size(), 24u);
+    EXPECT_EQ(sets.CurPrescriptions().front().touyo_start_time, Date(2026, 4, 1));
+    EXPECT_EQ(sets.CurPrescriptions().back().touyo_start_time, Date(2026, 4, 24));
+    // The full set is the fifth check: after the amounts, before the infusion time.
+    TPrescriptionEntry noMoiety = entry;
+    noMoiety.MoietyDose = 0;
+    EXPECT_EQ(AddPrescription(sets, noMoiety, OwnerOf(Lithium)), TScheduleError::BadMoietyDose);
+    TPrescriptionEntry noInfusion = entry;
+    noInfusion.Infusion = TInfusionCell::Shown;
+    noInfusion.InfusionHours = 0;
+    EXPECT_EQ(AddPrescription(sets, noInfusion, OwnerOf(Vancomycin)), TScheduleError::TooManyPrescriptions);
     sets.CurSetIndex = 1;
     EXPECT_EQ(AddPrescription(sets, entry, OwnerOf(Theophylline)), TScheduleError::None);
     EXPECT_EQ(sets.PrescriptionLists[1].size(), 1u);
@@ -184,6 +207,7 @@ TEST(PrescriptionEntry, ThePrescriptionCarriesTheEntryAndShowsTheFormulationAgai
     entry.Hours = 9;
     entry.Minutes = 5;
     entry.Dose = 600;
+    entry.InfusionHours = 1.5;
     const TPrescription p = AddPrescriptionFromEntry(entry, OwnerOf(Lithium), 2);
     EXPECT_EQ(p.patient_id, QStringLiteral("20260401090000"));
     EXPECT_EQ(p.analysis_id, 3);
@@ -194,18 +218,20 @@ TEST(PrescriptionEntry, ThePrescriptionCarriesTheEntryAndShowsTheFormulationAgai
     EXPECT_EQ(p.touyo_interval, 3);
     EXPECT_EQ(p.touyo_time, vcl::EncodeTime(9, 5, 0, 0));
     EXPECT_EQ(p.touyo_dose, 600 * 0.1878467992962512);
+    EXPECT_EQ(p.touyo_drip_time, 1.5);
 
     std::vector<TScheduleDay> days;
     ExpandPrescriptions({p}, Lithium, days);
     const std::vector<TDoseListRow> rows = DoseListRows(days, Date(2026, 4, 1), Lithium);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], (TDoseListRow{"2026/04/01", "09:05", "600", "1.00", "0"}));
+    EXPECT_EQ(rows[0], (TDoseListRow{"2026/04/01", "09:05", "600", "1.50", "0"}));
     const std::optional<TDoseRowValues> back = DoseRowValues(rows[0], {p}, Lithium);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->Hours, 9);
     EXPECT_EQ(back->Minutes, 5);
     EXPECT_EQ(back->Dose, 600);
     EXPECT_EQ(back->MoietyDose, p.touyo_dose);
+    EXPECT_EQ(back->InfusionHours, 1.5);
     // A row whose prescription is not in the set (a list left from another set).
     EXPECT_FALSE(DoseRowValues(rows[0], {}, Lithium));
 
@@ -215,6 +241,21 @@ TEST(PrescriptionEntry, ThePrescriptionCarriesTheEntryAndShowsTheFormulationAgai
     const TPrescription moiety = AddPrescriptionFromEntry(entry, OwnerOf(Lithium), 0);
     EXPECT_EQ(moiety.touyo_dose, 112.7);
     EXPECT_EQ(moiety.touyo_end_time, moiety.touyo_start_time);
+    // The formulation shown again is rounded to the whole amount: floor(112.7 x 5.3235 + 0.5).
+    ExpandPrescriptions({moiety}, Lithium, days);
+    const std::optional<TDoseRowValues> moietyBack =
+        DoseRowValues(DoseListRows(days, Date(2026, 4, 1), Lithium).at(0), {moiety}, Lithium);
+    ASSERT_TRUE(moietyBack);
+    EXPECT_EQ(moietyBack->Dose, 600);
+    // A day's administrations are listed in time order, whatever the order of their prescriptions.
+    TPrescription evening = moiety;
+    evening.touyo_time = vcl::EncodeTime(21, 0, 0, 0);
+    ExpandPrescriptions({evening, moiety}, Lithium, days);
+    const std::vector<TDoseListRow> day = DoseListRows(days, Date(2026, 4, 1), Lithium);
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(day[0][1], QStringLiteral("09:05"));
+    EXPECT_EQ(day[0][4], QStringLiteral("1"));
+    EXPECT_EQ(day[1][1], QStringLiteral("21:00"));
     entry.Spacing = TDoseSpacing::Daily;
     EXPECT_EQ(AddPrescriptionFromEntry(entry, OwnerOf(Theophylline), 0).touyo_dose, 600);
     EXPECT_EQ(AddPrescriptionFromEntry(entry, OwnerOf(Theophylline), 0).touyo_interval, 1);
@@ -348,6 +389,7 @@ TEST(SamplingEntry, ChecksAddsInTimeOrderAndDeletes)
         ASSERT_EQ(AddSampling(sets, entry, OwnerOf(Vancomycin)), TScheduleError::None) << i;
     }
     EXPECT_EQ(AddSampling(sets, entry, OwnerOf(Vancomycin)), TScheduleError::TooManySamplings);
+    EXPECT_EQ(AddSampling(sets, {d1, 8, 30, 0.0}, OwnerOf(Vancomycin)), TScheduleError::BadSamplingValue);
     ASSERT_EQ(sets.Samplings.size(), 8u);
     for (std::size_t i = 1; i < sets.Samplings.size(); ++i)
         EXPECT_LT(sets.Samplings[i - 1].saiketu_time, sets.Samplings[i].saiketu_time);

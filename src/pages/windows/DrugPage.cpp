@@ -74,11 +74,12 @@ void TDrugPage::Connect(QRadioButton* radio, void (TDrugPage::*handler)(QObject*
 void TDrugPage::BuildChoice()
 {
     QGroupBox* box = AddGroup(this, QStringLiteral("gbDrug"), QStringLiteral("薬剤"), {8, 4, 470, 214});
-    AddCaption(box, QStringLiteral("区分"), 16, 30);
+    // The captions of the three lists carry the names the hint line knows them by.
+    AddCaption(box, QStringLiteral("区分"), 16, 30)->setObjectName(QStringLiteral("Panel5"));
     cbKubun = AddCombo(box, QStringLiteral("cbKubun"), 104, 26, 350);
-    AddCaption(box, QStringLiteral("一般名"), 16, 64);
+    AddCaption(box, QStringLiteral("一般名"), 16, 64)->setObjectName(QStringLiteral("Panel31"));
     cbIppan = AddCombo(box, QStringLiteral("cbIppan"), 104, 60, 350);
-    AddCaption(box, QStringLiteral("商品名"), 16, 98);
+    AddCaption(box, QStringLiteral("商品名"), 16, 98)->setObjectName(QStringLiteral("Panel32"));
     cbSyouhin = AddCombo(box, QStringLiteral("cbSyouhin"), 104, 94, 350);
     AddCaption(box, QStringLiteral("剤形"), 16, 132);
     Edit12 = AddReadOnlyEdit(box, QStringLiteral("Edit12"), 104, 128, 120);
@@ -107,9 +108,9 @@ void TDrugPage::BuildChoice()
                            244, 222, 234, 30);
     plButton32 = AddButton(this, QStringLiteral("plButton32"), QStringLiteral("ホスフェニトイン静注体重別投与量換算表"),
                            8, 222, 470, 30);
-    // The two lithium captions fit their half of the column only in a smaller size.
-    SetPointSize(plButton18, 10);
-    SetPointSize(plButton21, 10);
+    // The page's 12-point text would not fit the notices' long captions.
+    for (TplButton* notice : {plButton18, plButton21, plButton32})
+        SetPointSize(notice, 9);
     plButton18->OnClick = [](QObject*) { frmLithiumWarn->ShowModal(); };
     plButton21->OnClick = [](QObject*) { frmLithiumWarn2->ShowModal(); };
     plButton32->OnClick = [](QObject*) { frmPhenivaWarn->ShowModal(); };
@@ -651,6 +652,9 @@ void TDrugPage::SetupDrugPage()
     // A source that shows nothing (a past analysis no longer stored) leaves
     // the table empty rather than with what was shown before.
     ClearParamTable();
+    // A product change left the category fixed; a case shown from its record
+    // can choose again.
+    cbKubun->setEnabled(true);
     cbKubun->setCurrentIndex(analysis.kubun_id - 1);
     FillDrugCombo();
     cbIppan->setEnabled(true);
@@ -700,6 +704,7 @@ void TDrugPage::ShowHeader(ParamSource source)
 
 void TDrugPage::ResetDrugSelection()
 {
+    cbKubun->setEnabled(true);
     cbKubun->setCurrentIndex(-1);
     for (QComboBox* list : {cbIppan, cbSyouhin, ComboBox8, ComboBox9}) {
         list->clear();
@@ -716,6 +721,13 @@ void TDrugPage::ResetDrugSelection()
     ShowAccompanyGroup(0);
     plButton11->setEnabled(false);
     ShowNoticeButtons(NoticeButtons::None);
+}
+
+void TDrugPage::StartProductChange()
+{
+    cbKubun->setEnabled(false);
+    cbIppan->setEnabled(false);
+    hub_.SetWorkflowStep(hub_.HighestStep(), 1);
 }
 
 bool TDrugPage::IsDrugInputComplete() const

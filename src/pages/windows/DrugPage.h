@@ -78,6 +78,9 @@ public:
     void SetupDrugPage();
     // Empties the page.
     void ResetDrugSelection();
+    // "剤形変更" on the result page: the drug page with the category and the
+    // generic drug fixed, so that only the product and its settings change.
+    void StartProductChange();
     // The confirm button follows whether the required inputs are there.
     void Timer2Timer();
     bool IsDrugInputComplete() const;

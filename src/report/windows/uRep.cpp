@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextOption>
 
 TQuickReport1* QuickReport1 = nullptr;
 
@@ -49,6 +50,29 @@ void UseFont(QPainter& painter, const TReportControl& control)
     painter.setPen(vcl::ToQColor(control.Color));
 }
 
+// The comment box is as large as the band leaves room for, and a comment may
+// fill its whole field: the text is wrapped at word boundaries (inside a word
+// too long for a line as well) at the largest font size, from the design's
+// down, at which all of it fits the box, so nothing typed is cut off.
+void DrawMemo(QPainter& painter, const TReportControl& control)
+{
+    constexpr int SmallestFontPixels = 6;
+    const QRectF box(control.Rect);
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    TReportControl sized = control;
+    for (; sized.FontPixels > SmallestFontPixels; --sized.FontPixels) {
+        UseFont(painter, sized);
+        if (painter.boundingRect(box, control.Text, option).height() <= box.height())
+            break;
+    }
+    UseFont(painter, sized);
+    painter.save();
+    painter.setClipRect(box);
+    painter.drawText(box, control.Text, option);
+    painter.restore();
+}
+
 void DrawControl(QPainter& painter, const TReportControl& control, const QImage* picture, int pageNumber)
 {
     if (!control.Enabled)
@@ -66,8 +90,7 @@ void DrawControl(QPainter& painter, const TReportControl& control, const QImage*
                          QString::number(pageNumber));
         break;
     case TReportControlKind::Memo:
-        UseFont(painter, control);
-        painter.drawText(control.Rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, control.Text);
+        DrawMemo(painter, control);
         break;
     case TReportControlKind::Shape:
         painter.setPen(QPen(Qt::black, 1));

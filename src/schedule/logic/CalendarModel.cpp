@@ -14,10 +14,6 @@ const QString DayKeyFormat = QStringLiteral("yyyymmdd");
 constexpr double InitialPeriodDays = 30;
 constexpr int InitialPeriodInterval = 2;
 
-// The years a date can be encoded in; paging stops at their ends.
-constexpr int FirstCalendarYear = 1;
-constexpr int LastCalendarYear = 9999;
-
 } // namespace
 
 bool IsMarkablePeriod(const TCalendarPeriod& period)
@@ -169,7 +165,7 @@ void TCalendarModel::PreviousMonth()
         month = 12;
         --year;
     }
-    if (year < FirstCalendarYear)
+    if (year < FirstScheduleYear)
         return;
     SetCalendarMonth(vcl::EncodeDate(year, month, 1));
 }
@@ -182,7 +178,7 @@ void TCalendarModel::NextMonth()
         month = 1;
         ++year;
     }
-    if (year > LastCalendarYear)
+    if (year > LastScheduleYear)
         return;
     SetCalendarMonth(vcl::EncodeDate(year, month, 1));
 }

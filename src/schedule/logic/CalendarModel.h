@@ -21,6 +21,12 @@ constexpr int CalendarCellIndex(int column, int row)
     return column * CalendarRows + row;
 }
 
+// The years the schedule's dates keep to: the date pickers' range, which the
+// calendar's paging keeps to as well, so that a day chosen on the calendar
+// always fits the picker its menu sets.
+inline constexpr int FirstScheduleYear = 1900;
+inline constexpr int LastScheduleYear = 2099;
+
 inline constexpr vcl::TColor CalendarPlainColour = 0xFFFFFF;
 inline constexpr vcl::TColor CalendarPeriodColour = 0x72BFFE;
 inline constexpr vcl::TColor CalendarSelectedColour = 0xAAAAFF;
@@ -59,7 +65,8 @@ public:
     // the month shown.
     void RefreshMarks(const std::vector<TScheduleDay>& days, const std::vector<TSamplingRecord>& samplings);
 
-    // The first of the month before or after the one shown.
+    // The first of the month before or after the one shown; nothing beyond
+    // January of FirstScheduleYear and December of LastScheduleYear.
     void PreviousMonth();
     void NextMonth();
 

@@ -36,12 +36,17 @@ TDoseEventContext DoseEventContextOf(const TAnalysisRecord& analysis, const TGra
     return {DrugKeyOf(analysis), analysis.kaiseki_table10, graph.GraphFirstDay};
 }
 
+std::size_t DoseEventCountOf(const std::vector<TScheduleDay>& days, const TDrugKey& drug)
+{
+    return days.size() * (AdministrationOf(drug) == Administration::Infusion ? 2 : 1);
+}
+
 DoseEventsResult BuildDoseEvents(const std::vector<TScheduleDay>& days, const TDoseEventContext& context,
                                  std::vector<TDoseEvent>& events)
 {
     events.clear();
     const bool infusion = AdministrationOf(context.Drug) == Administration::Infusion;
-    const std::size_t eventCount = days.size() * (infusion ? 2 : 1);
+    const std::size_t eventCount = DoseEventCountOf(days, context.Drug);
     if (eventCount > static_cast<std::size_t>(EngineMaxDoseEvents))
         return DoseEventsResult::TooManyEvents;
 

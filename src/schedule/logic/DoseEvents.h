@@ -6,6 +6,7 @@
 #include "DrugKey.h"
 #include "GraphState.h"
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct TDoseEventContext {
 };
 
 TDoseEventContext DoseEventContextOf(const TAnalysisRecord& analysis, const TGraphState& graph);
+
+// How many events BuildDoseEvents makes of days: one per administration,
+// two for an infusion drug.
+std::size_t DoseEventCountOf(const std::vector<TScheduleDay>& days, const TDrugKey& drug);
 
 enum class DoseEventsResult {
     Built,

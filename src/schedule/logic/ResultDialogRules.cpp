@@ -2,19 +2,13 @@
 
 #include "DateTimeFormat.h"
 #include "NumberFormat.h"
+#include "SchedulePageRules.h"
 
 #include <algorithm>
 
 namespace {
 
 using namespace drugs;
-
-constexpr TDrugRule<const char16_t*> ConcentrationHeadingTable[] = {
-    {Digoxin.Products(1, 4), u"血中濃度(ng/mL)"},   // digoxin
-    {Lithium, u"血中濃度(mEq/L)"},                  // lithium carbonate
-    {Methotrexate, u"血中濃度(μM)"},                // methotrexate
-};
-constexpr const char16_t* DefaultConcentrationHeading = u"血中濃度(μg/mL)";
 
 constexpr TDrugRule<TInitialValueUnit> InitialValueUnitTable[] = {
     {Digoxin.Products(1, 4), {u"ng/mL", u"0.0"}},      // digoxin
@@ -42,14 +36,10 @@ QString ValueText(double value)
 
 } // namespace
 
-std::span<const TDrugRule<const char16_t*>> ConcentrationHeadingRules()
-{
-    return ConcentrationHeadingTable;
-}
-
 QString ConcentrationHeadingFor(const TDrugKey& drug)
 {
-    return QString::fromUtf16(FirstMatch(ConcentrationHeadingTable, drug, DefaultConcentrationHeading));
+    // The unit the schedule page enters the drug's measured values in.
+    return QStringLiteral("血中濃度(%1)").arg(QString::fromUtf16(SchedulePageUnitsFor(drug).SamplingUnit));
 }
 
 std::span<const TDrugRule<TInitialValueUnit>> InitialValueUnitRules()

@@ -16,7 +16,6 @@ inline const QString NoValueText = QStringLiteral("------");
 
 // The heading of the comparison dialog's value row: "血中濃度(ng/mL)" ...
 QString ConcentrationHeadingFor(const TDrugKey& drug);
-std::span<const TDrugRule<const char16_t*>> ConcentrationHeadingRules();
 
 // The unit label and cell format of the initial concentration.
 struct TInitialValueUnit {

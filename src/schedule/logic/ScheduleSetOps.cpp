@@ -37,8 +37,13 @@ int LastListedScheduleSet(const TScheduleSets& sets)
 
 QStringList ScheduleSetChoices(int last)
 {
-    QStringList choices{QStringLiteral("患者データ")};
+    QStringList choices{ScheduleSetName(0)};
     for (int set = 1; set <= last && set < ScheduleSetCount; ++set)
-        choices << QStringLiteral("変更%1").arg(set);
+        choices << ScheduleSetName(set);
     return choices;
+}
+
+QString ScheduleSetName(int set)
+{
+    return set == 0 ? QStringLiteral("患者データ") : QStringLiteral("変更%1").arg(set);
 }

@@ -24,3 +24,6 @@ int LastListedScheduleSet(const TScheduleSets& sets);
 
 // The set choice's entries for sets 0 .. last: "患者データ", "変更1", ...
 QStringList ScheduleSetChoices(int last);
+
+// The name of one set in the set choice and in messages about it.
+QString ScheduleSetName(int set);

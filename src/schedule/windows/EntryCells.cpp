@@ -1,5 +1,6 @@
 #include "EntryCells.h"
 
+#include "CalendarModel.h"
 #include "Clock.h"
 #include "StringGridEx.h"
 
@@ -72,7 +73,7 @@ QDateEdit* AddDatePicker(QWidget* parent, const QString& name, int left, int top
     picker->setObjectName(name);
     picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setCalendarPopup(true);
-    picker->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
+    picker->setDateRange(QDate(FirstScheduleYear, 1, 1), QDate(LastScheduleYear, 12, 31));
     picker->setGeometry(left, top, 120, 24);
     picker->setDate(vcl::ToQDate(vcl::Date()));
     return picker;

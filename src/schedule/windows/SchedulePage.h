@@ -48,6 +48,12 @@ public:
     // methotrexate).
     void ShowLoadedSchedule(vcl::TDateTime firstDay);
 
+    // The changed regimens: "投与変更" of the result page makes a new one and
+    // shows it here; the set choice and "リセット" of this page.
+    void NewChangedRegimen();
+    void ComboBox12Change(QObject* Sender);
+    void plButton2Click(QObject* Sender);
+
     // Commands.
     void plButton14Click(QObject* Sender);   // "処方入力"
     void plButton39Click(QObject* Sender);   // "処方削除"
@@ -57,7 +63,6 @@ public:
     void plButton56Click(QObject* Sender);   // "1つ戻る"
     void plButton4Click(QObject* Sender);    // "詳細設定"
     void plButton51Click(QObject* Sender);   // "初期値"
-    void plButton56MouseMove(QObject* Sender, vcl::TShiftState Shift, int X, int Y);
 
     // Entry cells.
     void StringGridEx15ValueChange(QObject* Sender, int ACol, int ARow);
@@ -132,7 +137,7 @@ public:
     TStringGridEx* StringGridEx22;       // the initial value (hidden)
 
     // The schedule-set choice "変更番号" with ComboBox12 and "リセット"
-    // (plButton2); their handlers come with the result page.
+    // (plButton2).
     TplButton* plButton30;
     QComboBox* ComboBox12;
     TplButton* plButton2;
