@@ -8,6 +8,7 @@
 #include "Events.h"
 #include "Fonts.h"
 #include "GraphRange.h"
+#include "HelpTexts.h"
 #include "MainWindowHub.h"
 #include "MessageBox.h"
 #include "PageWidgets.h"
@@ -106,7 +107,7 @@ void TDrugPage::BuildChoice()
                            222, 230, 30);
     plButton21 = AddButton(this, QStringLiteral("plButton21"), QStringLiteral("リチウムの血中濃度測定遵守について"),
                            244, 222, 234, 30);
-    plButton32 = AddButton(this, QStringLiteral("plButton32"), QStringLiteral("ホスフェニトイン静注体重別投与量換算表"),
+    plButton32 = AddButton(this, QStringLiteral("plButton32"), FosphenytoinDoseTableTitle(),
                            8, 222, 470, 30);
     // The page's 12-point text would not fit the notices' long captions.
     for (TplButton* notice : {plButton18, plButton21, plButton32})
