@@ -1,6 +1,7 @@
 #include "GridDemoWindow.h"
 
 #include "Fonts.h"
+#include "NumberCell.h"
 #include "StringGridEx.h"
 
 #include <QLabel>
@@ -9,20 +10,6 @@ namespace {
 
 constexpr TGridOptions SingleCellOptions =
     goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing;
-
-TStringGridEx* SingleCell(QWidget* parent, const QString& name, int x, int y)
-{
-    auto* grid = new TStringGridEx(parent);
-    grid->setObjectName(name);
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetScrollBars(ssNone);
-    grid->SetOptions(SingleCellOptions);
-    grid->move(x, y);
-    return grid;
-}
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y)
 {
@@ -39,22 +26,19 @@ GridDemoWindow::GridDemoWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("TStringGridEx"));
 
     Caption(this, QStringLiteral("グラフ最大値"), 10, 10);
-    NumberBox = SingleCell(this, QStringLiteral("NumberBox"), 120, 10);
-    TRange* number = NumberBox->Ranges()->Add();
-    number->SetRangeType(trtEditVal);
-    number->SetMin(1);
-    number->SetMax(10000);
-    number->SetDefault(10);
-    number->SetFmtStr(QStringLiteral("0.00"));
-    number->SetColWidth(72);
-    number->SetColor(NumberColor);
-    number->SetAlignment(taRightJustify);
-    number->SetAlignmentV(tavCenter);
+    NumberBox = AddNumberCell(this, QStringLiteral("NumberBox"), 120, 10, 72,
+                              {.Min = 1,
+                               .Max = 10000,
+                               .Default = 10,
+                               .Format = QStringLiteral("0.00"),
+                               .Color = NumberColor,
+                               .WidthIs = TCellMeasure::CellOnly});
     NumberBox->SetKeyCodeInc(fkcF5);
     NumberBox->SetKeyCodeDec(fkcS5);
 
     Caption(this, QStringLiteral("患者名"), 10, 50);
-    TextBox = SingleCell(this, QStringLiteral("TextBox"), 120, 50);
+    TextBox = AddOneCellGrid(this, QStringLiteral("TextBox"), SingleCellOptions);
+    TextBox->move(120, 50);
     TRange* text = TextBox->Ranges()->Add();
     text->SetRangeType(trtEditStr);
     text->SetMaxLength(10);
@@ -63,7 +47,8 @@ GridDemoWindow::GridDemoWindow(QWidget* parent) : QWidget(parent)
     text->SetColor(TextColor);
 
     Caption(this, QStringLiteral("肥満"), 10, 90);
-    ListBox = SingleCell(this, QStringLiteral("ListBox"), 120, 90);
+    ListBox = AddOneCellGrid(this, QStringLiteral("ListBox"), SingleCellOptions);
+    ListBox->move(120, 90);
     TRange* list = ListBox->Ranges()->Add();
     list->SetRangeType(trtList);
     list->SetItems({QStringLiteral("なし"), QStringLiteral("あり")});
@@ -73,16 +58,14 @@ GridDemoWindow::GridDemoWindow(QWidget* parent) : QWidget(parent)
     list->SetAlignmentV(tavCenter);
 
     Caption(this, QStringLiteral("SS値"), 10, 130);
-    DisabledBox = SingleCell(this, QStringLiteral("DisabledBox"), 120, 130);
-    TRange* disabled = DisabledBox->Ranges()->Add();
-    disabled->SetRangeType(trtEditVal);
-    disabled->SetMin(0.0001);
-    disabled->SetMax(1000);
-    disabled->SetDefault(0.0001);
-    disabled->SetFmtStr(QStringLiteral("0.0000"));
-    disabled->SetColWidth(100);
-    disabled->SetColor(DisabledColor);
-    disabled->SetAlignment(taRightJustify);
+    DisabledBox = AddNumberCell(this, QStringLiteral("DisabledBox"), 120, 130, 100,
+                                {.Min = 0.0001,
+                                 .Max = 1000,
+                                 .Default = 0.0001,
+                                 .Format = QStringLiteral("0.0000"),
+                                 .AlignmentV = tavTop,
+                                 .Color = DisabledColor,
+                                 .WidthIs = TCellMeasure::CellOnly});
     DisabledBox->SetCellDisabled(0, 0, true);
 
     Table = new TStringGridEx(this);

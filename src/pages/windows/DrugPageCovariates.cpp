@@ -4,6 +4,7 @@
 
 #include "CovariateModels.h"
 #include "DrugPageWidgets.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "StringGridEx.h"
 #include "Ucommon.h"
@@ -23,8 +24,20 @@ constexpr QPoint Page1QuestionAt{18, 340};
 constexpr QPoint Page2QuestionAt{26, 24};
 constexpr QRect QuestionBox{0, 0, 424, 64};
 
-const TValueCell ClearanceCell{0, 1000, 0, "0.0000"};
-const TValueCell LagTimeCell{0, 24, 0, "0.00"};
+// A number cell of the page: its range as given, no grid lines, 28 pixels
+// high frame included.
+TNumberCellSpec ValueCell(TNumberCellSpec range)
+{
+    range.GridOptions = {};
+    range.GridLineWidth = 0;
+    range.Height = 28;
+    range.HeightIs = TCellMeasure::WholeGrid;
+    return range;
+}
+
+const TNumberCellSpec ClearanceCell =
+    ValueCell({.Min = 0, .Max = 1000, .Default = 0, .Format = QStringLiteral("0.0000")});
+const TNumberCellSpec LagTimeCell = ValueCell({.Min = 0, .Max = 24, .Default = 0, .Format = QStringLiteral("0.00")});
 
 } // namespace
 
@@ -51,7 +64,7 @@ void TDrugPage::BuildClearance(QWidget* page)
                             {8, 8, 444, 326});
     QGroupBox* box = gbPage1ParaA;
     RadioButton6 = AddRadio(box, QStringLiteral("RadioButton6"), QStringLiteral("直接入力"), 12, 26, 170);
-    StringGridEx6 = AddValueCell(box, QStringLiteral("StringGridEx6"), {190, 26, 120, 28}, ClearanceCell);
+    StringGridEx6 = AddNumberCell(box, QStringLiteral("StringGridEx6"), 190, 26, 120, ClearanceCell);
     Panel11 = new QLabel(QStringLiteral("mL/min"), box);
     Panel11->setObjectName(QStringLiteral("Panel11"));
     Panel11->setGeometry(316, 26, 80, 28);
@@ -59,7 +72,7 @@ void TDrugPage::BuildClearance(QWidget* page)
                             320);
     RadioButton7->setChecked(true);
     AddCaption(box, QStringLiteral("血清クレアチニン値"), 36, 98);
-    StringGridEx7 = AddValueCell(box, QStringLiteral("StringGridEx7"), {190, 94, 120, 28}, ClearanceCell);
+    StringGridEx7 = AddNumberCell(box, QStringLiteral("StringGridEx7"), 190, 94, 120, ClearanceCell);
     AddCaption(box, QStringLiteral("mg/dL"), 316, 98);
 
     Panel27 = new QWidget(box);
@@ -72,8 +85,9 @@ void TDrugPage::BuildClearance(QWidget* page)
 
     AddCaption(box, QStringLiteral("(CockCroft & Gault式)"), 36, 168);
     // Shows the clearance in use; the models write it, nobody types into it.
-    StringGridEx13 = AddValueCell(box, QStringLiteral("StringGridEx13"), {250, 164, 120, 28}, ClearanceCell,
-                                  CellEditing::DisplayOnly);
+    TNumberCellSpec shownClearance = ClearanceCell;
+    shownClearance.Editing = TCellEditing::ReadOnly;
+    StringGridEx13 = AddNumberCell(box, QStringLiteral("StringGridEx13"), 250, 164, 120, shownClearance);
     AddCaption(box, QStringLiteral("mL/min"), 376, 168);
 
     GroupBox6 = AddGroup(box, QStringLiteral("GroupBox6"), QStringLiteral("算出方式"), {12, 200, 420, 60});
@@ -154,7 +168,7 @@ void TDrugPage::BuildQuestions()
 
     gbPage2ParaE = AddGroup(gbFuzuiPage2, QStringLiteral("gbPage2ParaE"), QStringLiteral("ラグタイム"),
                             QuestionBox.translated(Page2QuestionAt + QPoint(0, 80)));
-    StringGridEx24 = AddValueCell(gbPage2ParaE, QStringLiteral("StringGridEx24"), {16, 26, 100, 28}, LagTimeCell);
+    StringGridEx24 = AddNumberCell(gbPage2ParaE, QStringLiteral("StringGridEx24"), 16, 26, 100, LagTimeCell);
     AddCaption(gbPage2ParaE, QStringLiteral("時間"), 124, 30);
 
     for (auto* radios : {&page1B_, &page1D_, &page2A_, &page2C_})

@@ -1,7 +1,6 @@
 #include "DrugPageWidgets.h"
 
 #include "PageWidgets.h"
-#include "StringGridEx.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,33 +40,6 @@ QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& title, 
     group->setObjectName(name);
     group->setGeometry(geometry);
     return group;
-}
-
-TStringGridEx* AddValueCell(QWidget* parent, const QString& name, const QRect& geometry, const TValueCell& cell,
-                            CellEditing editing)
-{
-    auto* grid = new TStringGridEx(parent);
-    grid->setObjectName(name);
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetScrollBars(ssNone);
-    grid->SetOptions(editing == CellEditing::Typed ? TGridOptions(goEditing) : TGridOptions());
-    grid->SetGridLineWidth(0);
-    grid->SetColWidths(0, geometry.width() - 2 * grid->frameWidth());
-    grid->SetRowHeights(0, geometry.height() - 2 * grid->frameWidth());
-    TRange* range = grid->Ranges()->Add();
-    range->SetRangeType(trtEditVal);
-    range->SetMin(cell.Min);
-    range->SetMax(cell.Max);
-    range->SetDefault(cell.Default);
-    range->SetFmtStr(QString::fromLatin1(cell.Format));
-    range->SetAlignment(taRightJustify);
-    range->SetAlignmentV(tavCenter);
-    grid->setGeometry(geometry);
-    grid->InitByDefault();
-    return grid;
 }
 
 void SetPointSize(QWidget* widget, int pointSize)

@@ -10,7 +10,6 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
-class TStringGridEx;
 
 namespace drugpage {
 
@@ -18,17 +17,6 @@ QComboBox* AddCombo(QWidget* parent, const QString& name, int left, int top, int
 QRadioButton* AddRadio(QWidget* parent, const QString& name, const QString& text, int left, int top, int width);
 QLineEdit* AddReadOnlyEdit(QWidget* parent, const QString& name, int left, int top, int width);
 QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& title, const QRect& geometry);
-
-// A one-cell number grid: range min..max, its default, the display format.
-struct TValueCell {
-    double Min;
-    double Max;
-    double Default;
-    const char* Format;
-};
-enum class CellEditing { Typed, DisplayOnly };
-TStringGridEx* AddValueCell(QWidget* parent, const QString& name, const QRect& geometry, const TValueCell& cell,
-                            CellEditing editing = CellEditing::Typed);
 
 void SetPointSize(QWidget* widget, int pointSize);
 

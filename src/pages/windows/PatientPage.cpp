@@ -5,6 +5,7 @@
 #include "GridCellRules.h"
 #include "MainWindowHub.h"
 #include "MessageBox.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "PanelButton.h"
 #include "StringGridEx.h"
@@ -51,30 +52,15 @@ int CurrentYear()
     return vcl::DecodeDateTime(vcl::Date()).year;
 }
 
-// A grid of one number cell.
-TStringGridEx* AddNumberCell(QWidget* parent, const QString& name, int left, int top, int width, double min,
-                             double max, double defaultValue, const QString& format)
+// A number cell of the page: its range as given, no grid lines, the width
+// given the cell's own, empty until the page writes it.
+TNumberCellSpec FieldCell(TNumberCellSpec range)
 {
-    auto* grid = new TStringGridEx(parent);
-    grid->setObjectName(name);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetScrollBars(ssNone);
-    grid->SetOptions(goEditing);
-    grid->SetDefaultColWidth(width);
-    grid->SetDefaultRowHeight(CellHeight);
-    TRange* cell = grid->Ranges()->Add();
-    cell->SetRangeType(trtEditVal);
-    cell->SetAlignment(taRightJustify);
-    cell->SetAlignmentV(tavCenter);
-    cell->SetMin(min);
-    cell->SetMax(max);
-    cell->SetDefault(defaultValue);
-    cell->SetFmtStr(format);
-    grid->setGeometry(left, top, grid->sizeHint().width(), grid->sizeHint().height());
-    return grid;
+    range.Start = TCellStart::Empty;
+    range.GridOptions = {};
+    range.WidthIs = TCellMeasure::CellOnly;
+    range.Height = CellHeight;
+    return range;
 }
 
 QComboBox* AddNumberList(QWidget* parent, const QString& name, int count, int left, int top)
@@ -217,29 +203,30 @@ void TPatientPage::BuildBirthDate()
         left += 58;
     }
 
-    const int year = CurrentYear();
-    StringGridEx2 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx2"), 8, 44, 56, 1867, year, year,
-                                  QStringLiteral("0"));
+    const double year = CurrentYear();
+    StringGridEx2 = AddNumberCell(
+        GroupBox7, QStringLiteral("StringGridEx2"), 8, 44, 56,
+        FieldCell({.Min = 1867, .Max = year, .Default = year, .Format = QStringLiteral("0")}));
     AddCaption(GroupBox7, QStringLiteral("年"), 72, 48);
     MonthCombo1 = AddNumberList(GroupBox7, QStringLiteral("MonthCombo1"), MonthCount, 96, 43);
     AddCaption(GroupBox7, QStringLiteral("月"), 158, 48);
     DayCombo1 = AddNumberList(GroupBox7, QStringLiteral("DayCombo1"), DayCount, 182, 43);
     AddCaption(GroupBox7, QStringLiteral("日"), 244, 48);
 
-    StringGridEx3 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx3"), 8, 84, 56, 0, 140, 35,
-                                  QStringLiteral("0"));
+    StringGridEx3 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx3"), 8, 84, 56,
+                                  FieldCell({.Min = 0, .Max = 140, .Default = 35, .Format = QStringLiteral("0")}));
     AddCaption(GroupBox7, QStringLiteral("歳"), 72, 88);
 }
 
 void TPatientPage::BuildBody()
 {
     AddFieldCaption(this, QStringLiteral("身長"), 304, Entry::Required);
-    StringGridEx5 = AddNumberCell(this, QStringLiteral("StringGridEx5"), FieldLeft, 300, 72, 20, 300, 0,
-                                  QStringLiteral("0.0"));
+    StringGridEx5 = AddNumberCell(this, QStringLiteral("StringGridEx5"), FieldLeft, 300, 72,
+                                  FieldCell({.Min = 20, .Max = 300, .Default = 0, .Format = QStringLiteral("0.0")}));
     AddCaption(this, QStringLiteral("cm"), FieldLeft + 80, 304);
     AddFieldCaption(this, QStringLiteral("体重"), 344, Entry::Required);
-    StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, 340, 72, 1, 500, 0,
-                                  QStringLiteral("0.0"));
+    StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, 340, 72,
+                                  FieldCell({.Min = 1, .Max = 500, .Default = 0, .Format = QStringLiteral("0.0")}));
     AddCaption(this, QStringLiteral("kg"), FieldLeft + 80, 344);
 
     AddFieldCaption(this, QStringLiteral("診療科"), 384, Entry::Optional);

@@ -2,6 +2,7 @@
 
 #include "Events.h"
 #include "Fonts.h"
+#include "NumberCell.h"
 #include "ParamTable.h"
 #include "PageWidgets.h"
 #include "StringGridEx.h"
@@ -74,26 +75,6 @@ void BuildParamGrid(TStringGridEx* grid)
         grid->SetColWidths(column, ColumnWidths[column]);
 }
 
-void BuildSsCell(TStringGridEx* grid)
-{
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->SetDefaultRowHeight(RowHeight);
-    grid->SetScrollBars(ssNone);
-    TRange* cell = grid->Ranges()->Add();
-    cell->SetRangeType(trtEditVal);
-    cell->SetMin(0.0001);
-    cell->SetMax(1000);
-    cell->SetDefault(0.0001);
-    cell->SetFmtStr(QStringLiteral("0.0000"));
-    cell->SetColor(vcl::clInfoBk);
-    cell->SetAlignment(taRightJustify);
-    cell->SetAlignmentV(tavCenter);
-    cell->SetColWidth(100);
-}
-
 } // namespace
 
 TfrmDispParam::TfrmDispParam(QWidget* parent) : vcl::TForm(parent)
@@ -121,11 +102,16 @@ TfrmDispParam::TfrmDispParam(QWidget* parent) : vcl::TForm(parent)
     Label30->setFont(labelFont);
     Label30->setGeometry(16, bottomRow, 60, RowHeight);
 
-    StringGridEx7 = new TStringGridEx(this);
-    StringGridEx7->setObjectName(QStringLiteral("StringGridEx7"));
-    BuildSsCell(StringGridEx7);
-    StringGridEx7->setGeometry(80, bottomRow, 100 + 2 * StringGridEx7->frameWidth() + StringGridEx7->GridLineWidth(),
-                               RowHeight + 2 * StringGridEx7->frameWidth() + StringGridEx7->GridLineWidth());
+    StringGridEx7 = AddNumberCell(this, QStringLiteral("StringGridEx7"), 80, bottomRow, 100,
+                                  {.Min = 0.0001,
+                                   .Max = 1000,
+                                   .Default = 0.0001,
+                                   .Format = QStringLiteral("0.0000"),
+                                   .Editing = TCellEditing::ReadOnly,
+                                   .Color = vcl::clInfoBk,
+                                   .Start = TCellStart::Empty,
+                                   .WidthIs = TCellMeasure::CellOnly,
+                                   .Height = RowHeight});
     StringGridEx7->setEnabled(false);
 
     plButton12 = AddButton(this, QStringLiteral("plButton12"), QStringLiteral("閉じる"), gridWidth + 8 - 112,

@@ -2,7 +2,6 @@
 
 #include "CalendarModel.h"
 #include "Clock.h"
-#include "StringGridEx.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -10,8 +9,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-constexpr int CellHeight = 24;
 
 // A click on a part of the date (year, month or day) selects that part, so
 // the digits typed next replace it, as in the date pickers users know. The
@@ -32,40 +29,6 @@ protected:
 };
 
 } // namespace
-
-TStringGridEx* AddNumberCell(QWidget* parent, const QString& name, int left, int top, int width, double min,
-                             double max, const QString& format, double defaultValue)
-{
-    auto* cell = new TStringGridEx(parent);
-    cell->setObjectName(name);
-    cell->SetColCount(1);
-    cell->SetRowCount(1);
-    cell->SetFixedCols(0);
-    cell->SetFixedRows(0);
-    cell->SetScrollBars(ssNone);
-    cell->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing);
-    cell->SetDefaultRowHeight(CellHeight);
-    TRange* range = cell->Ranges()->Add();
-    range->SetRangeType(trtEditVal);
-    range->SetMin(min);
-    range->SetMax(max);
-    range->SetDefault(defaultValue);
-    range->SetFmtStr(format);
-    range->SetAlignment(taRightJustify);
-    range->SetAlignmentV(tavCenter);
-    range->SetColWidth(width - 2 * cell->frameWidth() - cell->GridLineWidth());
-    cell->setGeometry(left, top, width, CellHeight + cell->GridLineWidth() + 2 * cell->frameWidth());
-    cell->InitByDefault();
-    return cell;
-}
-
-std::optional<double> NumberCellValue(const TStringGridEx* cell)
-{
-    double value = 0;
-    if (!cell->TryGetCellValue(0, 0, value))
-        return std::nullopt;
-    return value;
-}
 
 QDateEdit* AddDatePicker(QWidget* parent, const QString& name, int left, int top)
 {

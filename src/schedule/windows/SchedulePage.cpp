@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "MainWindowHub.h"
 #include "MessageBox.h"
+#include "NumberCell.h"
 #include "NumberFormat.h"
 #include "PageWidgets.h"
 #include "SaltFactors.h"
@@ -192,8 +193,9 @@ void TSchedulePage::BuildEntryTab()
     auto* spacing = AddGroup(entryTab_, QStringLiteral("③ 投与間隔"), 6, 138, 320, 52);
     spacing->setObjectName(QStringLiteral("GroupBox18"));
     RadioButton23 = AddRadio(spacing, QStringLiteral("RadioButton23"), QStringLiteral("間隔"), 12, 20, 56);
-    StringGridEx20 = AddNumberCell(spacing, QStringLiteral("StringGridEx20"), 70, 19, 44, MinIntervalDays,
-                                   MaxIntervalDays, QStringLiteral("0"), MinIntervalDays);
+    StringGridEx20 = AddNumberCell(spacing, QStringLiteral("StringGridEx20"), 70, 19, 44,
+                                   {.Min = MinIntervalDays, .Max = MaxIntervalDays, .Default = MinIntervalDays,
+                                    .Format = QStringLiteral("0")});
     AddCaption(spacing, QStringLiteral("日毎"), 120, 23);
     RadioButton22 = AddRadio(spacing, QStringLiteral("RadioButton22"), QStringLiteral("連続"), 180, 20, 80);
     RadioButton22->setChecked(true);
@@ -201,20 +203,24 @@ void TSchedulePage::BuildEntryTab()
     auto* dose = AddGroup(entryTab_, QStringLiteral("④ 処方投与スケジュール"), 6, 194, 320, 240);
     dose->setObjectName(QStringLiteral("GroupBox12"));
     AddCaption(dose, QStringLiteral("投与時刻"), 12, 26);
-    StringGridEx25 = AddNumberCell(dose, QStringLiteral("StringGridEx25"), 100, 22, 38, 0, 23, QStringLiteral("00"));
+    StringGridEx25 = AddNumberCell(dose, QStringLiteral("StringGridEx25"), 100, 22, 38,
+                                   {.Min = 0, .Max = 23, .Format = QStringLiteral("00")});
     AddCaption(dose, QStringLiteral("："), 140, 26);
-    StringGridEx26 = AddNumberCell(dose, QStringLiteral("StringGridEx26"), 154, 22, 38, 0, 59, QStringLiteral("00"));
+    StringGridEx26 = AddNumberCell(dose, QStringLiteral("StringGridEx26"), 154, 22, 38,
+                                   {.Min = 0, .Max = 59, .Format = QStringLiteral("00")});
     formulationLabel_ = AddCaption(dose, QStringLiteral("投与量"), 12, 56);
     formulationLabel_->setFixedWidth(86);
-    StringGridEx15 = AddNumberCell(dose, QStringLiteral("StringGridEx15"), 100, 52, 76, 0, MaxDose, QStringLiteral("0"));
+    StringGridEx15 = AddNumberCell(dose, QStringLiteral("StringGridEx15"), 100, 52, 76,
+                                   {.Min = 0, .Max = MaxDose, .Format = QStringLiteral("0")});
     doseUnit_ = AddCaption(dose, QStringLiteral("mg"), 180, 56);
     moietyLabel_ = AddCaption(dose, QString(), 12, 86);
     moietyLabel_->setFixedWidth(86);
-    StringGridEx29 = AddNumberCell(dose, QStringLiteral("StringGridEx29"), 100, 82, 76, 0, MaxDose, QStringLiteral("0.0"));
+    StringGridEx29 = AddNumberCell(dose, QStringLiteral("StringGridEx29"), 100, 82, 76,
+                                   {.Min = 0, .Max = MaxDose, .Format = QStringLiteral("0.0")});
     moietyUnit_ = AddCaption(dose, QStringLiteral("mg"), 180, 86);
     infusionLabel_ = AddCaption(dose, QStringLiteral("点滴時間"), 12, 116);
-    StringGridEx16 = AddNumberCell(dose, QStringLiteral("StringGridEx16"), 100, 112, 60, 0, MaxInfusionHours,
-                                   QStringLiteral("0.0"));
+    StringGridEx16 = AddNumberCell(dose, QStringLiteral("StringGridEx16"), 100, 112, 60,
+                                   {.Min = 0, .Max = MaxInfusionHours, .Format = QStringLiteral("0.0")});
     infusionUnit_ = AddCaption(dose, QStringLiteral("hr"), 164, 116);
     plButton14 = AddButton(dose, QStringLiteral("plButton14"), QStringLiteral("処方入力"), 206, 104, 104, 38);
 
@@ -293,12 +299,14 @@ void TSchedulePage::BuildSamplingTab()
     AddCaption(sampling, QStringLiteral("採血日"), 12, 26);
     DateTimePicker5 = AddDatePicker(sampling, QStringLiteral("DateTimePicker5"), 84, 22);
     AddCaption(sampling, QStringLiteral("採血時刻"), 12, 60);
-    StringGridEx27 = AddNumberCell(sampling, QStringLiteral("StringGridEx27"), 84, 56, 38, 0, 23, QStringLiteral("00"));
+    StringGridEx27 = AddNumberCell(sampling, QStringLiteral("StringGridEx27"), 84, 56, 38,
+                                   {.Min = 0, .Max = 23, .Format = QStringLiteral("00")});
     AddCaption(sampling, QStringLiteral("："), 124, 60);
-    StringGridEx28 = AddNumberCell(sampling, QStringLiteral("StringGridEx28"), 138, 56, 38, 0, 59, QStringLiteral("00"));
+    StringGridEx28 = AddNumberCell(sampling, QStringLiteral("StringGridEx28"), 138, 56, 38,
+                                   {.Min = 0, .Max = 59, .Format = QStringLiteral("00")});
     AddCaption(sampling, QStringLiteral("測定値"), 12, 94);
-    StringGridEx19 = AddNumberCell(sampling, QStringLiteral("StringGridEx19"), 84, 90, 76, 0, MaxMeasuredValue,
-                                   QStringLiteral("0.00"));
+    StringGridEx19 = AddNumberCell(sampling, QStringLiteral("StringGridEx19"), 84, 90, 76,
+                                   {.Min = 0, .Max = MaxMeasuredValue, .Format = QStringLiteral("0.00")});
     samplingUnit_ = AddCaption(sampling, QStringLiteral("μg/mL"), 164, 94);
     samplingUnit_->setFixedWidth(60);
 
@@ -347,7 +355,8 @@ void TSchedulePage::BuildLists()
     StringGridEx14->OnSelectCell = [this](QObject* S, int c, int r, bool& can) { StringGridEx14SelectCell(S, c, r, can); };
     StringGridEx18->OnSelectCell = [this](QObject* S, int c, int r, bool& can) { StringGridEx18SelectCell(S, c, r, can); };
 
-    StringGridEx22 = AddNumberCell(this, QStringLiteral("StringGridEx22"), left, 470, 60, 0, 1000, QStringLiteral("0.0"));
+    StringGridEx22 = AddNumberCell(this, QStringLiteral("StringGridEx22"), left, 470, 60,
+                                   {.Min = 0, .Max = 1000, .Format = QStringLiteral("0.0")});
     StringGridEx22->hide();
 }
 

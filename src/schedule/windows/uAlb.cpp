@@ -1,8 +1,8 @@
 #include "uAlb.h"
 
-#include "EntryCells.h"
 #include "Fonts.h"
 #include "MessageBox.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "StringGridEx.h"
 #include "Ucommon.h"
@@ -24,8 +24,8 @@ TfrmAlb::TfrmAlb(QWidget* parent) : vcl::TForm(parent)
     SetClientSize(340, 170);
 
     AddCaption(this, QStringLiteral("血清アルブミン値"), 20, 24);
-    StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), 140, 20, 80, 0, 100, QStringLiteral("0.0"),
-                                  35);
+    StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), 140, 20, 80,
+                                  {.Min = 0, .Max = 100, .Default = 35, .Format = QStringLiteral("0.0")});
     AddCaption(this, QStringLiteral("g/dL"), 228, 24);
 
     auto* dialysis = new QGroupBox(QStringLiteral("透析"), this);

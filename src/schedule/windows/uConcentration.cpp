@@ -3,6 +3,7 @@
 #include "EntryCells.h"
 #include "Fonts.h"
 #include "MainWindowHub.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "ResultDialogParts.h"
 #include "ResultDialogRules.h"
@@ -41,9 +42,11 @@ TfrmConcentration::TfrmConcentration(TMainWindowHub& hub, QWidget* parent) : TFi
 
     AddCaption(this, QStringLiteral("日時"), 16, 22);
     DateTimePicker1 = AddDatePicker(this, QStringLiteral("DateTimePicker1"), 52, 18);
-    StringGridEx25 = AddNumberCell(this, QStringLiteral("StringGridEx25"), 180, 18, 40, 0, 23, QStringLiteral("00"));
+    StringGridEx25 = AddNumberCell(this, QStringLiteral("StringGridEx25"), 180, 18, 40,
+                                   {.Min = 0, .Max = 23, .Format = QStringLiteral("00")});
     AddCaption(this, QStringLiteral("："), 224, 22);
-    StringGridEx26 = AddNumberCell(this, QStringLiteral("StringGridEx26"), 240, 18, 40, 0, 59, QStringLiteral("00"));
+    StringGridEx26 = AddNumberCell(this, QStringLiteral("StringGridEx26"), 240, 18, 40,
+                                   {.Min = 0, .Max = 59, .Format = QStringLiteral("00")});
 
     plButton1 = AddButton(this, QStringLiteral("plButton1"), QStringLiteral("←"), 300, 16, 40, 28);
     plButton2 = AddButton(this, QStringLiteral("plButton2"), QStringLiteral("→"), 344, 16, 40, 28);

@@ -1,7 +1,7 @@
 #include "uInitialValue.h"
 
-#include "EntryCells.h"
 #include "Fonts.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "ResultDialogRules.h"
 #include "StringGridEx.h"
@@ -20,7 +20,8 @@ TfrmInitialValue::TfrmInitialValue(QWidget* parent) : TFillOnShowForm(parent)
     SetClientSize(260, 110);
 
     AddCaption(this, QStringLiteral("初期値"), 24, 24);
-    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), 80, 20, 90, 0, 1000, QStringLiteral("0.0"));
+    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), 80, 20, 90,
+                                  {.Min = 0, .Max = 1000, .Format = QStringLiteral("0.0")});
     Label2 = AddCaption(this, QStringLiteral("μg/mL"), 178, 24);
     Label2->setObjectName(QStringLiteral("Label2"));
 

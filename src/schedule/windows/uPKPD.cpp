@@ -3,6 +3,7 @@
 #include "EntryCells.h"
 #include "Fonts.h"
 #include "MainWindowHub.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "ResultDialogParts.h"
 #include "ResultDialogRules.h"
@@ -24,7 +25,8 @@ TfrmPKPD::TfrmPKPD(TMainWindowHub& hub, QWidget* parent) : TFillOnShowForm(paren
 
     AddCaption(this, QStringLiteral("日付"), 16, 20);
     DateTimePicker1 = AddDatePicker(this, QStringLiteral("DateTimePicker1"), 60, 16);
-    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), 206, 16, 80, 0, 9999, QStringLiteral("0.0"));
+    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), 206, 16, 80,
+                                  {.Min = 0, .Max = 9999, .Format = QStringLiteral("0.0")});
     AddCaption(this, QStringLiteral("μg/mL"), 292, 20);
 
     AddCaption(this, QStringLiteral("PK/PD"), 16, 68);

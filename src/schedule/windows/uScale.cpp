@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "MainWindowHub.h"
 #include "MessageBox.h"
+#include "NumberCell.h"
 #include "PageWidgets.h"
 #include "StringGridEx.h"
 #include "TypedNumber.h"
@@ -41,17 +42,17 @@ TfrmScale::TfrmScale(TMainWindowHub& hub, QWidget* parent) : TFillOnShowForm(par
     const auto row = [](int index) { return 16 + index * 34; };
     const QString format = QStringLiteral("0.00");
     AddCaption(this, QStringLiteral("グラフ最大値"), LabelLeft, row(0) + 4);
-    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), FieldLeft, row(0), CellWidth, 1, 10000,
-                                  format, 10);
+    StringGridEx1 = AddNumberCell(this, QStringLiteral("StringGridEx1"), FieldLeft, row(0), CellWidth,
+                                  {.Min = 1, .Max = 10000, .Default = 10, .Format = format});
     AddCaption(this, QStringLiteral("グラフ最小値"), LabelLeft, row(1) + 4);
-    StringGridEx2 = AddNumberCell(this, QStringLiteral("StringGridEx2"), FieldLeft, row(1), CellWidth, 0, 10000,
-                                  format, 0);
+    StringGridEx2 = AddNumberCell(this, QStringLiteral("StringGridEx2"), FieldLeft, row(1), CellWidth,
+                                  {.Min = 0, .Max = 10000, .Default = 0, .Format = format});
     Label5 = AddCaption(this, QStringLiteral("有効治療域上限"), LabelLeft, row(2) + 4);
-    StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), FieldLeft, row(2), CellWidth, 0, 10000,
-                                  format, 10);
+    StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), FieldLeft, row(2), CellWidth,
+                                  {.Min = 0, .Max = 10000, .Default = 10, .Format = format});
     Label6 = AddCaption(this, QStringLiteral("有効治療域下限"), LabelLeft, row(3) + 4);
-    StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, row(3), CellWidth, 0, 10000,
-                                  format, 10);
+    StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, row(3), CellWidth,
+                                  {.Min = 0, .Max = 10000, .Default = 10, .Format = format});
     AddCaption(this, QStringLiteral("表示開始年月日"), LabelLeft, row(4) + 4);
     DateTimePicker2 = AddDatePicker(this, QStringLiteral("DateTimePicker2"), FieldLeft, row(4));
     AddCaption(this, QStringLiteral("表示終了年月日"), LabelLeft, row(5) + 4);
