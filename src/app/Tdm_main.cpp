@@ -126,7 +126,8 @@ void TfrmMain::BuildHeader(QWidget* client)
         {u"患者名", u"Panel3", &header_.Panel3, 11, 180},
         {u"一般名", u"Panel4", &header_.Panel4, 271, 170},
         {u"商品名", u"Panel7", &header_.Panel7, 521, 190},
-        {u"母集団", u"Panel28", &header_.Panel28, 791, 120},
+        // The source panel ends before the "?" button at 964.
+        {u"母集団", u"Panel28", &header_.Panel28, 791, 92},
     };
     for (const HeaderItem& item : items) {
         auto* label = new TPanelButton(client);

@@ -18,7 +18,7 @@ inline constexpr int kMaxCurveIntervals = 10000;
 // ends as one whose continuation gives up (-1, the caller's arrays
 // untouched): after 2.5 to 4 s on the machine it was sized on, the
 // Michaelis-Menten models taking longest. Fits of the built-in populations
-// with ordinary samplings use less than 0.2 % of it.
+// with ordinary samplings use less than 0.5 % of it (FitBudgetTest).
 inline constexpr long long kFitWorkBudget = 500000000LL;
 
 // Minutes to hours. Dose times and sampling times must both go through this

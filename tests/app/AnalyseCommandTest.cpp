@@ -219,6 +219,7 @@ TEST_F(AnalyseCommandTest, WithoutSamplingsTheSimulationShowsThePopulationValues
     EXPECT_EQ(boxes.last().text,
               QStringLiteral("採血情報が設定されていません。\nシミュレーショングラフを表示します。\nよろしいですか？"));
     EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュール確認"));
+    EXPECT_EQ(boxes.last().flags, vcl::MB_OKCANCEL | vcl::MB_ICONQUESTION);
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_FALSE(ScheduleSets.UndoList.empty());
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
@@ -285,7 +286,8 @@ TEST_F(AnalyseCommandTest, SetsAreNumberedFromZeroAndAnEmptyListedRegimenIsRefus
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_FALSE(ScheduleSets.UndoList.empty());
 
-    ScheduleSets.CurSetIndex = 2;
+    // Every set in use is stored, whichever is shown.
+    ScheduleSets.CurSetIndex = 0;
     Analyse();
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
     for (int set = 0; set <= 2; ++set) {
@@ -322,6 +324,7 @@ TEST_F(AnalyseCommandTest, AFailedScheduleStoreKeepsNothingAndStops)
     EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("投与/採血スケジュールを登録できませんでした。\n")));
     EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("disk is full"))) << boxes.last().text.toStdString();
     EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(boxes.last().flags, vcl::MB_OK | vcl::MB_ICONEXCLAMATION);
     EXPECT_EQ(StoredAnalysis().init_value, 0.0);
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_TRUE(SameBlock(CurrentAnalysis.kaiseki, before));
@@ -343,6 +346,7 @@ TEST_F(AnalyseCommandTest, EstimatesThatCannotBeStoredAreShownAsNotStored)
     EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("解析結果を保存できませんでした。\n")));
     EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("database is locked"))) << boxes.last().text.toStdString();
     EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(boxes.last().flags, vcl::MB_OK | vcl::MB_ICONEXCLAMATION);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
     EXPECT_EQ(frmMain->Header().Panel17->text(), QStringLiteral("　解析結果はデータベースに保存されていません。"));
     EXPECT_EQ(StoredAnalysis().analysis_date, 0.0);
@@ -363,6 +367,7 @@ TEST_F(AnalyseCommandTest, SamplingsAllBeforeTheFirstDoseShowThePopulationPredic
         EXPECT_EQ(boxes.last().text,
                   QStringLiteral("採血時刻がすべて投与開始前のため、母集団パラメータによる予測を表示します。"));
         EXPECT_EQ(boxes.last().caption, QStringLiteral("情報"));
+        EXPECT_EQ(boxes.last().flags, vcl::MB_OK | vcl::MB_ICONINFORMATION);
         EXPECT_EQ(frmMain->PageControl1->currentIndex(), 3);
         EXPECT_EQ(StoredAnalysis().analysis_date, Today);
         boxes.clear();
@@ -380,6 +385,7 @@ TEST_F(AnalyseCommandTest, OverlappingInfusionsInAUsedSetAreRefusedBeforeAnythin
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("「変更1」の投与スケジュールで、"))) << boxes.last().text.toStdString();
     EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(boxes.last().flags, vcl::MB_OK | vcl::MB_ICONEXCLAMATION);
     EXPECT_EQ(RowCount(QStringLiteral("touyo")), 0);
     EXPECT_FALSE(ScheduleSets.UndoList.empty());
 }

@@ -139,10 +139,9 @@ TEST_F(DrugPageTest, VancomycinTakesTheModelByAgeAndSaysSo)
     EXPECT_EQ(page->ComboBox1->currentIndex(), 0);
     EXPECT_EQ(page->Edit12->text(), QStringLiteral("点滴"));
     EXPECT_EQ(page->ComboBox8->currentText(), QStringLiteral("Vancomycin-A"));
-    EXPECT_EQ(CurrentAnalysis.bosyudan.vd, 0.522);
+    EXPECT_EQ(Mean(1), QStringLiteral("0.5220"));
     EXPECT_EQ(Caption(1), QStringLiteral("Vd(L/kg)"));
     EXPECT_EQ(Cv(2), QStringLiteral("39.6000"));
-    EXPECT_EQ(frmMain->Graph().GraphYMax, 30);   // twice the upper limit 15
     EXPECT_TRUE(ConfirmEnabled());
 
     boxes.clear();
@@ -154,7 +153,6 @@ TEST_F(DrugPageTest, VancomycinTakesTheModelByAgeAndSaysSo)
     EXPECT_EQ(page->ComboBox8->currentText(), QStringLiteral("Vancomycin-B"));
     EXPECT_EQ(Caption(1), QStringLiteral("V1(L)"));
     EXPECT_EQ(Mean(1), QStringLiteral("10.5000"));   // 0.21 x 50 kg
-    EXPECT_EQ(frmMain->Graph().GraphYMax, 60);
 
     // The user's own model choice: the first set again, no notice.
     boxes.clear();
@@ -163,7 +161,11 @@ TEST_F(DrugPageTest, VancomycinTakesTheModelByAgeAndSaysSo)
     EXPECT_EQ(Caption(2), QStringLiteral("CL(L/kg/hr)"));
     EXPECT_EQ(Caption(3), QString());
     EXPECT_EQ(Mean(3), QStringLiteral("0.0000"));
-    EXPECT_EQ(CurrentAnalysis.bosyudan.v1, 0);
+    Confirm();
+    EXPECT_EQ(CurrentAnalysis.analysis_algo, 1);
+    EXPECT_EQ(CurrentAnalysis.bosyudan.v1, 0);   // nothing of the two-compartment set
+    EXPECT_EQ(CurrentAnalysis.bosyudan.k12, 0);
+    EXPECT_EQ(frmMain->Graph().GraphYMax, 30);   // twice the upper limit 15
 }
 
 TEST_F(DrugPageTest, UnsupportedProductIsRefusedAndTheProductListEndsEmpty)
@@ -184,16 +186,19 @@ TEST_F(DrugPageTest, MethotrexateNoticesInOrderItsAxisAndItsTwoSets)
     ASSERT_EQ(boxes.count(), 2);
     EXPECT_TRUE(boxes.shown()[0].text.startsWith(QStringLiteral("臨床における解析経験か不足しておりますので")));
     EXPECT_EQ(boxes.shown()[1].text, QStringLiteral("母集団パラメータを選択してください。\n・Methotrexate-A\n・Methotrexate-B"));
-    EXPECT_EQ(frmMain->Graph().GraphYMax, 4);
-    EXPECT_EQ(frmMain->Graph().GraphYMin, -2);
-    EXPECT_EQ(frmMain->Graph().GraphYRange, 6);
     EXPECT_EQ(page->ComboBox8->font().pointSize(), 9);
     EXPECT_EQ(Caption(1), QStringLiteral("V1(L/kg)"));
     EXPECT_EQ(Mean(2), QStringLiteral("0.2140"));
 
     Choose(page->ComboBox8, 1);
-    EXPECT_EQ(CurrentAnalysis.bosyudan.v1, 0.366);
+    EXPECT_EQ(Mean(1), QStringLiteral("0.3660"));
     EXPECT_EQ(Mean(2), QStringLiteral("0.2650"));
+    Confirm();
+    EXPECT_EQ(CurrentAnalysis.bosyudan.v1, 0.366);
+    EXPECT_EQ(frmMain->Graph().GraphYMax, 4);
+    EXPECT_EQ(frmMain->Graph().GraphYMin, -2);
+    EXPECT_EQ(frmMain->Graph().GraphYRange, 6);
+    frmMain->plButton36Click(nullptr);
 
     // Five rows, then aminophylline's two: rows 3 to 5 come back empty.
     Choose(page->cbKubun, 1);
@@ -203,7 +208,9 @@ TEST_F(DrugPageTest, MethotrexateNoticesInOrderItsAxisAndItsTwoSets)
     EXPECT_EQ(Caption(2), QStringLiteral("CL(L/kg/hr)"));
     for (int row = 3; row <= 5; ++row)
         EXPECT_EQ(Caption(row) + Mean(row) + Cv(row), QStringLiteral("0.00000.0000")) << row;
+    Confirm();
     EXPECT_EQ(CurrentAnalysis.bosyudan.k12, 0);
+    EXPECT_EQ(frmMain->Graph().GraphYMin, 0);
 }
 
 TEST_F(DrugPageTest, NoticeButtonsFollowTheProduct)
@@ -240,7 +247,6 @@ TEST_F(DrugPageTest, PastAnalysisSourceShowsItsEstimatesBesideItsPopulationCv)
     EXPECT_EQ(Mean(2), QStringLiteral("0.3100"));
     EXPECT_EQ(Cv(1), QStringLiteral("20.0000"));
     EXPECT_TRUE(ConfirmEnabled());
-    EXPECT_EQ(CurrentAnalysis.bosyudan.vd, 0.7);   // the current block is the built-in set's
 
     page->RadioButton12->click();
     EXPECT_TRUE(page->StringGridEx1->isEnabled());
@@ -275,6 +281,16 @@ TEST_F(DrugPageTest, RestoringAStoredAnalysisShowsNoNoticeAndKeepsItsBlock)
     EXPECT_EQ(frmMain->Header().Panel28->text(), QStringLiteral("Methotrexate-B"));
     EXPECT_EQ(frmMain->Header().Panel28->font().pointSize(), 9);
     EXPECT_TRUE(ConfirmEnabled());
+
+    // A past analysis that is no longer there: no prior is shown, none of the
+    // analysis shown before, and the page cannot be confirmed.
+    CurrentAnalysis.syutten_id = -1;
+    CurrentAnalysis.past_id = 9;
+    frmMain->ShowCaseFrom(1);
+    EXPECT_TRUE(page->RadioButton9->isChecked());
+    EXPECT_EQ(page->ComboBox9->currentIndex(), -1);
+    EXPECT_EQ(Caption(1) + Mean(1), QStringLiteral("0.0000"));
+    EXPECT_FALSE(ConfirmEnabled());
 
     CurrentAnalysis.syutten_id = -2;
     frmMain->ShowCaseFrom(1);
@@ -378,8 +394,8 @@ TEST_F(DrugPageTest, DigoxinWithTypedClearanceAndTheHeartFailureAnswer)
     EXPECT_FALSE(page->StringGridEx7->isEnabled());
     EXPECT_FALSE(page->Panel27->isVisibleTo(page));
     TypeInto(page->StringGridEx6, QStringLiteral("85"));
-    EXPECT_EQ(CurrentAnalysis.bosyudan.vd, 3.12 * 85 + 3.84 * 50);
-    EXPECT_EQ(CurrentAnalysis.bosyudan.cl, 0);   // no heart-failure answer
+    EXPECT_EQ(Mean(1), QStringLiteral("457.2000"));   // 3.12 x 85 + 3.84 x 50
+    EXPECT_EQ(Mean(3), QStringLiteral("0.0000"));     // no heart-failure answer
 
     boxes.clear();
     Confirm();   // a 70-year-old at 85 mL/min: asked, then stopped at heart failure
@@ -412,6 +428,7 @@ TEST_F(DrugPageTest, DigoxinWithTypedClearanceAndTheHeartFailureAnswer)
     EXPECT_TRUE(page->rbPage1ParaB2->isChecked());
     EXPECT_EQ(page->StringGridEx13->Cells(0, 0), QStringLiteral("85.0000"));
     EXPECT_EQ(CurrentAnalysis.bosyudan.cl, 5.5);
+    EXPECT_EQ(Mean(3), QStringLiteral("5.5000"));
 
     // Another product's questions start from their defaults, not from these fields.
     ChooseProduct(3, 4, 1);
@@ -445,11 +462,11 @@ TEST_F(DrugPageTest, AnUntypedCreatinineIsZeroAndRefused)
 TEST_F(DrugPageTest, ASourceChangeBringsItsOwnSetAndQuestions)
 {
     ChooseProduct(3, 7, 1);
-    EXPECT_DOUBLE_EQ(CurrentAnalysis.bosyudan.vd, 0.6375 * 50);
+    EXPECT_EQ(Mean(1), QStringLiteral("31.8750"));   // 0.6375 x 50 kg
     EXPECT_TRUE(page->gbPage2ParaA->isVisibleTo(page));
     EXPECT_EQ(page->gbPage2ParaA->title(), QStringLiteral("酵素誘導剤併用"));
     Choose(page->ComboBox8, 1);
-    EXPECT_DOUBLE_EQ(CurrentAnalysis.bosyudan.vd, 65.3 * 50 / 70);
+    EXPECT_EQ(Mean(1), QStringLiteral("46.6429"));   // 65.3 x 50 / 70
     EXPECT_EQ(Mean(2), QStringLiteral("2.4400"));
     EXPECT_FALSE(page->gbFuzuiPage2->isVisibleTo(page));
     EXPECT_TRUE(page->gbPage1ParaA->isVisibleTo(page));
@@ -481,6 +498,47 @@ TEST_F(DrugPageTest, AnAdultsOneCompartmentVancomycinPriorIsRefused)
     EXPECT_EQ(StoredAnalyses(), 1);
     EXPECT_EQ(CurrentAnalysis.syutten_id, -2);
     EXPECT_DOUBLE_EQ(CurrentAnalysis.bosyudan.ke, 0.05 / 0.522);
+}
+
+// Another product looked at on the drug page, then the later steps reached
+// by their buttons without confirming: the analysis keeps its own prior and
+// graph range (its curves, its fit and the scale dialog's stored range
+// depend on them); a confirm then takes the new choice.
+TEST_F(DrugPageTest, AChoiceNotConfirmedLeavesTheAnalysisAlone)
+{
+    ChooseProduct(5, 1, 1);   // vancomycin, two compartments for a 60-year-old
+    page->RadioButton6->click();
+    page->StringGridEx6->SetCellValue(0, 0, 70);
+    page->StringGridEx6Exit(page->StringGridEx6);
+    Confirm();
+    ASSERT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    const TAnalysisRecord confirmed = CurrentAnalysis;
+    const TGraphState graph = frmMain->Graph();
+
+    frmMain->plButton36Click(nullptr);
+    page->StringGridEx6->SetCellValue(0, 0, 20);
+    page->StringGridEx6Exit(page->StringGridEx6);   // an answer changed
+    ChooseProduct(1, 1, 4);                          // digoxin injection, its model run by its panel
+    page->rbPage1ParaB2->click();
+    frmMain->plButton37Click(nullptr);
+    for (int i = 0; i < TParamBlock::Count; ++i) {
+        EXPECT_EQ(CurrentAnalysis.bosyudan[i], confirmed.bosyudan[i]) << TParamBlock::Name(i);
+        EXPECT_EQ(CurrentAnalysis.bosyudan_vari[i], confirmed.bosyudan_vari[i]) << TParamBlock::Name(i);
+    }
+    EXPECT_EQ(frmMain->Graph().GraphYMax, graph.GraphYMax);
+    EXPECT_EQ(frmMain->Graph().RangeUpper, graph.RangeUpper);
+    EXPECT_EQ(frmMain->Graph().RangeLower, graph.RangeLower);
+
+    frmMain->plButton36Click(nullptr);
+    page->RadioButton6->click();
+    page->StringGridEx6->SetCellValue(0, 0, 20);
+    page->StringGridEx6Exit(page->StringGridEx6);
+    Confirm();
+    EXPECT_EQ(DrugKeyOf(CurrentAnalysis), (TDrugKey{1, 1, 4, 0}));
+    EXPECT_DOUBLE_EQ(CurrentAnalysis.bosyudan.vd, 3.12 * 20 + 3.84 * 50);
+    EXPECT_DOUBLE_EQ(CurrentAnalysis.bosyudan.cl, 0.053 * 20 + 0.02 * 50);
+    EXPECT_EQ(frmMain->Graph().GraphYMax, 3);   // twice digoxin's upper limit 1.5
+    EXPECT_EQ(frmMain->Graph().RangeUpper, 1.5);
 }
 
 TEST_F(DrugPageTest, AFailedSaveIsReportedAndTheCaseStaysAsItWas)

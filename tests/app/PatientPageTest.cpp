@@ -127,7 +127,7 @@ TEST_F(PatientPageWalk, NewPatientThenClearAndConfirmUpdatesTheSameRow)
     ClickInto(page->StringGridEx2);
     Type(QStringLiteral("50\r"));
     EXPECT_EQ(QApplication::focusWidget(), page->MonthCombo1);
-    Type(QStringLiteral("6x"));   // the list takes digits only
+    Type(QStringLiteral("6x６"));   // the list takes ASCII digits only
     EXPECT_EQ(page->MonthCombo1->currentText(), QStringLiteral("6"));
     ClickInto(page->DayCombo1);
     page->DayCombo1->lineEdit()->selectAll();
@@ -260,4 +260,50 @@ TEST_F(PatientPageWalk, ARefusedSaveLeavesTheCaseTheRecordAndTheStep)
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 0);
     EXPECT_EQ(frmMain->Header().Panel3->text(), QStringLiteral("山田太郎"));
     EXPECT_EQ(PatientRows().at(0).value(QStringLiteral("patient_name")).toString(), QStringLiteral("山田太郎"));
+}
+
+TEST_F(PatientPageWalk, EnterChoicesAndCalendarsMoveAndCorrectAsTheyShould)
+{
+    // Enter passes the focus on in the page's order.
+    QTest::mouseClick(page->rbAge, Qt::LeftButton);
+    const std::pair<QWidget*, QWidget*> steps[] = {
+        {page->Edit1, page->Edit2},           {page->Edit2, page->Edit3},
+        {page->Edit3, page->StringGridEx3},   {page->StringGridEx3, page->StringGridEx5},
+        {page->StringGridEx5, page->StringGridEx4}, {page->StringGridEx4, page->Edit9},
+        {page->Edit9, page->Edit10},          {page->Edit10, page->ComboBox10},
+        {page->Edit8, page->Edit1},
+    };
+    for (const auto& [from, to] : steps) {
+        ClickInto(from);
+        Type(QStringLiteral("\r"));
+        EXPECT_EQ(QApplication::focusWidget(), to) << from->objectName().toStdString();
+    }
+    // With the age alone the date fields show today.
+    EXPECT_EQ(page->StringGridEx2->Cells(0, 0), QStringLiteral("2026"));
+    EXPECT_EQ(page->MonthCombo1->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("8"));
+
+    // Choosing a month moves to the day, choosing a day to the height.
+    QTest::mouseClick(page->rbSeireki, Qt::LeftButton);
+    ClickInto(page->MonthCombo1);
+    QTest::keyClick(page->MonthCombo1, Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), page->DayCombo1);
+    QTest::keyClick(page->DayCombo1, Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), page->StringGridEx5);
+
+    // 29 February 2024, then Heisei: this year (2026) has no 29 February.
+    ClickInto(page->StringGridEx2);
+    Type(QStringLiteral("\b\b\b\b2024\r2"));
+    ClickInto(page->DayCombo1);
+    page->DayCombo1->lineEdit()->selectAll();
+    Type(QStringLiteral("29"));
+    ClickInto(page->StringGridEx5);
+    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("29"));
+    QTest::mouseClick(page->rbHeisei, Qt::LeftButton);
+    EXPECT_EQ(page->StringGridEx2->Cells(0, 0), QStringLiteral("38"));
+    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("28"));
+
+    page->Memo1->setPlainText(QStringLiteral("所見メモ"));
+    page->plButton10->Click();
+    EXPECT_TRUE(page->Memo1->toPlainText().isEmpty());
 }

@@ -117,6 +117,10 @@ TEST(GridValidation, EachKindOfCellIsNormalisedItsOwnWay)
     EXPECT_FALSE(ValidatedText(QStringLiteral("x"), fixed.range));
     LooseRange number(trtEditVal, 1, 10000, QStringLiteral("0.00"), 10);
     EXPECT_EQ(ValidatedText(QStringLiteral("7"), number.range), QStringLiteral("7.00"));
+    // A decimal typed into a whole-number cell keeps its size, rounded.
+    LooseRange dose(trtEditVal, 0, 99999, QStringLiteral("0"));
+    EXPECT_EQ(ValidatedText(QStringLiteral("14.1328"), dose.range), QStringLiteral("14"));
+    EXPECT_EQ(ValidatedText(QStringLiteral("0.5"), dose.range), QStringLiteral("1"));
     LooseRange list(trtList, 0, 0, QString());
     list.range->SetItems({QStringLiteral("なし"), QStringLiteral("あり")});
     EXPECT_EQ(ValidatedText(QStringLiteral("あり"), list.range), QStringLiteral("あり"));
@@ -186,10 +190,12 @@ TEST(GridValues, DefaultsFillNumbersAndListsOnly)
 
 TEST(GridKeys, NumberCellsTakeOnlyWhatANumberNeeds)
 {
+    // A whole-number cell takes the decimal point too: dropping it would turn
+    // a typed 14.5 mg into 145 mg.
     LooseRange whole(trtEditVal, 0, 100, QStringLiteral("0"));
-    for (QChar c : QStringLiteral("0123456789\r\b"))
+    for (QChar c : QStringLiteral("0123456789.\r\b"))
         EXPECT_TRUE(AcceptsChar(whole.range, c)) << int(c.unicode());
-    for (QChar c : QStringLiteral(".-+eE a１"))
+    for (QChar c : QStringLiteral("-+eE a１"))
         EXPECT_FALSE(AcceptsChar(whole.range, c)) << int(c.unicode());
 
     LooseRange signedDecimal(trtEditVal, -5, 5, QStringLiteral("0.0"));

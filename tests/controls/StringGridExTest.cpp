@@ -140,13 +140,15 @@ TEST(GridKeyFilter, NumberCellsDropWhatNoNumberOfTheirFormatNeeds)
     ShowActive(window);
     Focus(grid);
 
+    // The decimal point stays even in a whole-number cell: dropping it would
+    // join the digits around it into another number.
     Type(QStringLiteral("1.-2a"));
-    EXPECT_EQ(grid->Cells(0, 0), QStringLiteral("12"));
+    EXPECT_EQ(grid->Cells(0, 0), QStringLiteral("1.2"));
     // Dropped characters never reach the window's own key handler.
-    EXPECT_EQ(keys, (std::vector<QChar>{QLatin1Char('1'), QLatin1Char('2')}));
+    EXPECT_EQ(keys, (std::vector<QChar>{QLatin1Char('1'), QLatin1Char('.'), QLatin1Char('2')}));
 
-    // Once the minimum is negative and the format has decimals, '-' and '.'
-    // pass; where they stand is left to the check on leaving.
+    // Once the minimum is negative, '-' passes; where it stands is left to
+    // the check on leaving.
     Press(Qt::Key_Return);
     range->SetMin(-10);
     range->SetFmtStr(QStringLiteral("0.0"));

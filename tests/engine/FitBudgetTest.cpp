@@ -8,6 +8,7 @@
 #include "DrugKeyUniverse.h"
 #include "DrugMaster.h"
 #include "EstimationDispatch.h"
+#include "ModelCases.h"
 #include "PopulationSets.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,20 @@ TEST(FitBudget, ASlowFitOfATypedPriorEndsByTheBudgetAsAFailedFit)
     EXPECT_EQ(c.analysis.kaiseki.vd, 640.2713);
     EXPECT_EQ(c.analysis.kaiseki.b, 137.0124);
     EXPECT_EQ(c.analysis.ss, 0.0);
+
+    // The budget is per fit: the next fit of the same model object, on the
+    // model tests' ordinary case, has all of it again.
+    using Ordinary = engine_test::Adapter<TMM1ComKeikoGN>;
+    std::array<double, Ordinary::P> theta = Ordinary::Population();
+    const std::array<double, Ordinary::P> omega = Ordinary::Omega();
+    const std::vector<double> times = Ordinary::SampleTimes();
+    const std::vector<double> concs = engine_test::Observations<TMM1ComKeikoGN>();
+    const std::vector<PkDoseEvent> events = Ordinary::Events();
+    double objective = 0.0;
+    EXPECT_EQ(c.oralMM->Estimate(theta.data(), omega.data(), times.data(), concs.data(), static_cast<int>(times.size()),
+                                 engine_test::kWeight, events, Ordinary::kBioavail, &objective, 0, 0.0),
+              0);
+    EXPECT_LT(c.oralMM->LastFitWork(), pk::kFitWorkBudget / 100);
 }
 
 namespace {

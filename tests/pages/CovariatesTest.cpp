@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
+#include <set>
+
 namespace {
 
 TClearancePatient Man(int age, double weight, double height = 170)
@@ -35,6 +39,7 @@ TEST(Clearance, CockcroftGaultWeightsAndReference)
     EXPECT_NEAR(CockcroftGaultClcr(0, 0, 1.0, Man(60, 60)), 66.6667, 5e-5);
     EXPECT_NEAR(CockcroftGaultClcr(0, 0, 1.0, {60, 60, 170, 1}), 56.6667, 5e-5);
     EXPECT_DOUBLE_EQ(IdealBodyWeight(Man(60, 90)), 65.664);
+    EXPECT_DOUBLE_EQ(IdealBodyWeight({60, 90, 160, 1}), 0.89 * 7.6 + 45.4);   // a woman
     EXPECT_DOUBLE_EQ(CockcroftGaultClcr(0, 1, 1.0, Man(60, 90)), 80 * 65.664 / 72);
     EXPECT_EQ(CockcroftGaultClcr(0, -1, 1.0, Man(60, 60)), 0);   // no obesity answer
     EXPECT_EQ(CockcroftGaultClcr(0, 0, 0, Man(60, 60)), 0);
@@ -159,9 +164,12 @@ TEST(CovariatePanels, AnswersSurviveTheRecordPerPanelKind)
     lag.LagTime = 3.5;
     TCovariateAnswers typedOnly;
     typedOnly.Clearance = typed.Clearance;
+    TCovariateAnswers typedOverComputed = typedOnly;   // the typed cell is the one stored
+    typedOverComputed.Clearance.InUse = 60;
 
     const TRoundTrip trips[] = {
         {{7, 1, 1, 0}, 0, typedOnly, typedOnly},                    // clearance
+        {{7, 1, 1, 0}, 0, typedOverComputed, typedOnly},
         {{1, 1, 4, 0}, 0, computed, computed},                      // clearance + heart failure
         {{1, 1, 1, 0}, 0, unanswered, noHeartFailure},
         {{4, 1, 1, 0}, 0, pneumoniaNone, pneumoniaNone},            // clearance + pneumonia
@@ -213,4 +221,82 @@ TEST(CovariatePanels, OnlyTheRecordOfTheSameChoiceIsRestored)
     EXPECT_TRUE(RecordHoldsAnswersFor(record, {3, 4, 1, 0}, 1));
     record.patient_id = QString();
     EXPECT_FALSE(RecordHoldsAnswersFor(record, {3, 4, 1, 0}, 1));
+}
+
+// Every model and every branch of it, over a block whose fields all hold a
+// value of their own: the fields the model writes, and every other field as
+// it was.
+TEST(CovariateModels, EveryBranchWritesItsFieldsAndNothingElse)
+{
+    enum { Ka = 0, Ke = 1, Vd = 2, V1 = 3, F = 5, K12 = 8, Cl = 11 };
+    TPopulationBlock start;
+    for (int i = 0; i < TParamBlock::Count; ++i) {
+        start.Mean[i] = 1.5 + i;   // ke 2.5, vd 3.5, v1 4.5, f 6.5
+        start.Cv[i] = 10.0 * (i + 1);   // vd 30, cl 120
+    }
+    const double vd = 3.5, v1 = 4.5, f = 6.5;
+    struct TWritten {
+        int Param;
+        double Mean;
+    };
+    struct TCase {
+        CovariateModel Model;
+        TCovariateInputs In;   // answer, clearance, weight, age
+        std::vector<TWritten> Means;
+        std::vector<TWritten> Cvs;
+    };
+    const double digoxinVd = 3.12 * 50 + 3.84 * 60;
+    const double size = std::pow(64.0 / 32, 0.75);
+    const TCase cases[] = {
+        {CovariateModel::Digoxin, {0, 50, 60, 70}, {{Vd, digoxinVd}, {Cl, 0.06 * 50 + 0.05 * 60}, {Ke, (0.06 * 50 + 0.05 * 60) / digoxinVd}}, {}},
+        {CovariateModel::Digoxin, {1, 50, 60, 70}, {{Vd, digoxinVd}, {Cl, 0.053 * 50 + 0.02 * 60}, {Ke, (0.053 * 50 + 0.02 * 60) / digoxinVd}}, {}},
+        {CovariateModel::Digoxin, {-1, 50, 60, 70}, {{Vd, digoxinVd}, {Cl, 0}, {Ke, 0}}, {}},
+        {CovariateModel::Digoxin, {1, 0, 60, 70}, {{Vd, 0}, {Cl, 0}, {Ke, 0}}, {}},
+        {CovariateModel::TheophyllineSymptoms, {0, 0, 60, 40}, {{Ka, 0.0815}, {Cl, 0.0338 / f}, {Ke, 0.0338 / f / vd}}, {{Ka, 19}, {Ke, 120.0 / 30}}},
+        {CovariateModel::TheophyllineSymptoms, {1, 0, 60, 40}, {{Ka, 0.0815}, {Cl, 0.0372 / f}, {Ke, 0.0372 / f / vd}}, {{Ka, 19}, {Ke, 120.0 / 30}}},
+        {CovariateModel::TheophyllineSymptoms, {2, 0, 60, 40}, {{Ka, 0.0815}, {Cl, 0.0292 / f}, {Ke, 0.0292 / f / vd}}, {{Ka, 19}, {Ke, 120.0 / 30}}},
+        {CovariateModel::TheophyllineSymptoms, {3, 0, 60, 40}, {{Ka, 0.0815}, {Cl, 0.0351 / f}, {Ke, 0.0351 / f / vd}}, {{Ka, 19}, {Ke, 120.0 / 30}}},
+        {CovariateModel::Carbamazepine, {0, 0, 60, 15}, {{Ke, 0.0363 - 0.000188 * 15}}, {}},
+        {CovariateModel::Carbamazepine, {1, 0, 60, 15}, {{Ke, 0.0548 - 0.000284 * 15}}, {}},
+        {CovariateModel::Carbamazepine, {-1, 0, 60, 15}, {{Ke, 0}}, {}},
+        {CovariateModel::Carbamazepine, {0, 0, 60, 14}, {{Ke, 0.0618 - 0.00189 * 14}}, {}},
+        {CovariateModel::Carbamazepine, {1, 0, 60, 14}, {{Ke, 0.09333 - 0.00285 * 14}}, {}},
+        {CovariateModel::Carbamazepine, {-1, 0, 60, 14}, {{Ke, 0}}, {}},
+        {CovariateModel::ValproicAcid, {0, 0, 60, 12}, {{Ke, 0.0433}}, {}},
+        {CovariateModel::ValproicAcid, {1, 0, 60, 12}, {{Ke, 0.0551}}, {}},
+        {CovariateModel::ValproicAcid, {-1, 0, 60, 12}, {{Ke, 0}}, {}},
+        {CovariateModel::ValproicAcid, {0, 0, 60, 11}, {{Ke, 0.0734 - 0.00251 * 11}}, {}},
+        {CovariateModel::ValproicAcid, {1, 0, 60, 11}, {{Ke, 0.0934 - 0.00319 * 11}}, {}},
+        {CovariateModel::ValproicAcid, {-1, 0, 60, 11}, {{Ke, 0}}, {}},
+        {CovariateModel::LevetiracetamEnzymeInducer, {0, 0, 64, 30}, {{Cl, 2.1 * size}, {Ke, 2.1 * size / vd}}, {}},
+        {CovariateModel::LevetiracetamEnzymeInducer, {1, 0, 64, 30}, {{Cl, 2.562 * size}, {Ke, 2.562 * size / vd}}, {}},
+        {CovariateModel::LevetiracetamEnzymeInducer, {-1, 0, 64, 30}, {{Cl, 0}, {Ke, 0}}, {}},
+        {CovariateModel::LevetiracetamClearance, {-1, 45, 35, 30},
+         {{Cl, 3.9 * std::pow(0.5, 0.7) * std::pow(0.5, 0.44)}, {Ke, 3.9 * std::pow(0.5, 0.7) * std::pow(0.5, 0.44) / vd}}, {}},
+        {CovariateModel::Arbekacin, {0, 60, 50, 70}, {{Cl, 0.012 * 60 / 50 + 0.05}, {Ke, (0.012 * 60 / 50 + 0.05) / v1}, {K12, 0.753}}, {}},
+        {CovariateModel::Arbekacin, {1, 59.9999, 50, 70},
+         {{Cl, 0.035 * 59.9999 / 50 + 0.015}, {Ke, (0.035 * 59.9999 / 50 + 0.015) / v1}, {K12, 2.31}}, {}},
+        {CovariateModel::VancomycinTwoCompartment, {-1, 80, 50, 70}, {{Cl, 0.045 * 80 / 50 + 0.003}, {Ke, (0.045 * 80 / 50 + 0.003) / v1}}, {}},
+        {CovariateModel::VancomycinTwoCompartment, {-1, 0, 50, 70}, {{Cl, 0}, {Ke, 0}}, {}},
+        {CovariateModel::Teicoplanin, {-1, 80, 50, 70}, {{Cl, 0.000062 * 80 + 0.00349}, {Ke, (0.000062 * 80 + 0.00349) / v1}}, {}},
+        {CovariateModel::Pilsicainide, {-1, 80, 50, 70}, {{Cl, (0.096 * 80 + 1.41) / 50}, {Ke, (0.096 * 80 + 1.41) / 50 / vd}}, {}},
+        {CovariateModel::Meropenem, {-1, 80, 50, 70}, {{Cl, (0.0905 * 80 + 2.03) / 50}, {Ke, (0.0905 * 80 + 2.03) / 50 / v1}}, {}},
+    };
+    std::set<CovariateModel> covered;
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        const TCase& t = cases[c];
+        covered.insert(t.Model);
+        TPopulationBlock b = start;
+        ApplyCovariateModel(t.Model, t.In, b);
+        TPopulationBlock expected = start;
+        for (const TWritten& w : t.Means)
+            expected.Mean[w.Param] = w.Mean;
+        for (const TWritten& w : t.Cvs)
+            expected.Cv[w.Param] = w.Mean;
+        for (int i = 0; i < TParamBlock::Count; ++i) {
+            EXPECT_DOUBLE_EQ(b.Mean[i], expected.Mean[i]) << "case " << c << " " << TParamBlock::Name(i);
+            EXPECT_DOUBLE_EQ(b.Cv[i], expected.Cv[i]) << "case " << c << " CV " << TParamBlock::Name(i);
+        }
+    }
+    EXPECT_EQ(covered.size(), 11u);
 }

@@ -66,6 +66,9 @@ TEST(DrugChecks, ClearanceChecksInTheirOrder)
     EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 50, Computed(0, -1)))), QStringList{Obesity});
     EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 50, Computed(0)))), QStringList{Unsuitable});
     EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 50, Typed(0)))), QStringList{Unsuitable});
+    TCovariateAnswers typedOverComputed = Typed(0);
+    typedOverComputed.Clearance.InUse = 50;   // the typed cell is the one that counts
+    EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 50, typedOverComputed))), QStringList{Unsuitable});
     EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 65, Computed(80)))), QStringList{TooGood});
     EXPECT_EQ(Texts(CheckDrugInfo(Case(pilsicainide, 65, Typed(80)))), QStringList{TooGood});
     EXPECT_TRUE(CheckDrugInfo(Case(pilsicainide, 64, Typed(80))).empty());
@@ -156,7 +159,13 @@ TEST(AnalysisSettings, TheBlockAsStoredAndTheRecord)
     entry.Answers.LagTime = 3;
     TAnalysisRecord record;
     record.kaiseki_table10 = 9;
+    record.analysis_weight = 7;   // what an earlier analysis left
+    record.absolute_error = record.relative_error = record.init_value = record.analysis_date = 3;
+    record.kaiseki_before_id = 3;
     StoreAnalysisSettings(record, entry, QStringLiteral("20261201093000"), 4);
+    EXPECT_EQ(record.analysis_weight, 2);
+    EXPECT_EQ(record.absolute_error + record.relative_error + record.init_value + record.analysis_date, 0);
+    EXPECT_EQ(record.kaiseki_before_id, 0);
     EXPECT_EQ(record.patient_id, QStringLiteral("20261201093000"));
     EXPECT_EQ(record.kaiseki_id, 4);
     EXPECT_EQ(record.yakuzainame_id, 5);

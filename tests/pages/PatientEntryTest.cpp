@@ -75,8 +75,9 @@ TEST(PatientEntry, DaysAreCorrectedToTheirMonth)
         int year, month, day, corrected;
     };
     const Case cases[] = {
-        {2024, 2, 29, 29}, {2023, 2, 29, 28}, {2024, 2, 31, 29}, {2023, 2, 30, 28}, {1900, 2, 29, 28},
-        {2000, 2, 29, 29}, {2026, 4, 31, 30}, {2026, 11, 31, 30}, {2026, 4, 30, 30}, {2026, 1, 31, 31},
+        {2024, 2, 29, 29}, {2023, 2, 29, 28}, {2024, 2, 31, 29}, {2024, 2, 30, 29}, {2023, 2, 30, 28},
+        {1900, 2, 29, 28}, {2000, 2, 29, 29}, {2026, 4, 31, 30}, {2026, 6, 31, 30}, {2026, 9, 31, 30},
+        {2026, 11, 31, 30}, {2026, 4, 30, 30}, {2026, 1, 31, 31},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CorrectedDay(c.year, c.month, c.day), c.corrected) << c.year << "-" << c.month << "-" << c.day;
@@ -130,6 +131,7 @@ TEST(PatientEntry, ChecksRefuseWithTheFieldsMessageAndAcceptTheBounds)
         {"Heisei 39 lies beyond this year", Born(BirthCalendar::Heisei, 39, "1", "1"), birth, PatientField::Year},
         {"Showa 65 typed into the cell", Born(BirthCalendar::Showa, 65, "1", "1"), birth, PatientField::Year},
         {"29 February of a leap year", Born(BirthCalendar::Western, 2024, "2", "29"), {}, {}},
+        {"empty month and day count as 1 January", Born(BirthCalendar::Western, 2026, "", ""), {}, {}},
         {"29 February typed for 2023", Born(BirthCalendar::Western, 2023, "2", "29"), birth, PatientField::Day},
         {"31 April typed", Born(BirthCalendar::Western, 2000, "4", "31"), birth, PatientField::Day},
         {"month 13 typed", Born(BirthCalendar::Western, 2000, "13", "1"), birth, PatientField::Month},
@@ -168,6 +170,24 @@ TEST(PatientEntry, RecordTakesTheAgeFromTheBirthDateAndCutsTextOnCharacters)
     const TPatientRecord byAge = PatientRecordFromEntry(ByAge(140.5), QStringLiteral("k"), Today);
     EXPECT_EQ(byAge.patient_birth, BirthDateUnknown);
     EXPECT_EQ(byAge.patient_age, 140);
+}
+
+TEST(PatientEntry, TheQuestionFollowsThePatientAndTheStepsReached)
+{
+    const QString update = QStringLiteral("患者情報を更新します。\n");
+    struct Case {
+        bool current;
+        int highestStep;
+        QString text;
+    };
+    const Case cases[] = {
+        {false, 0, QStringLiteral("患者情報を登録して薬剤情報の設定に進みます。\n よろしいですか？")},
+        {true, 0, update + QStringLiteral("よろしいですか？")},
+        {true, 1, update + QStringLiteral("患者情報を更新すると現在表示中の以降の情報がクリアされます。\nよろしいですか？")},
+        {true, 3, update + QStringLiteral("患者情報を更新すると現在表示中の以降の情報がクリアされます。\nよろしいですか？")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PatientConfirmQuestion(c.current, c.highestStep).Text, c.text) << c.current << c.highestStep;
 }
 
 TEST(PatientEntry, NewKeyMovesOnPastKeysInUse)

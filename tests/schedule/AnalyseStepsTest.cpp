@@ -46,6 +46,13 @@ TEST(AnalyseSteps, CheckRefusesEmptyListedSetsAndSetsTheEngineCannotCompute)
         sets.ScheduleDayLists[1] = {Administration(Day + At(9, 0), 1000, 2), Administration(Day + At(10, 30), 500, 1)};
         return sets;
     };
+    // Set 0 cannot be computed, and the listed changed regimen 1 is empty:
+    // the empty set is told first.
+    auto overlappingBesideAnEmptyListedSet = [] {
+        TScheduleSets sets = Sets({3, 0}, 1);
+        sets.ScheduleDayLists[0] = {Administration(Day + At(9, 0), 1000, 2), Administration(Day + At(10, 30), 500, 1)};
+        return sets;
+    };
     auto backToBack = [] {
         TScheduleSets sets = Sets({3});
         sets.ScheduleDayLists[0] = {Administration(Day + At(9, 0), 1000, 2), Administration(Day + At(11, 0), 500, 1)};
@@ -68,6 +75,8 @@ TEST(AnalyseSteps, CheckRefusesEmptyListedSetsAndSetsTheEngineCannotCompute)
         {"an infusion during another", overlapping(), Vancomycin,
          QStringLiteral("「変更1」の投与スケジュールで、前の点滴が終わる前に次の点滴が始まっています。\n"
                         "投与時刻または点滴時間を見直してください。")},
+        {"an infusion during another in set 0, listed set 1 empty", overlappingBesideAnEmptyListedSet(), Vancomycin,
+         empty},
         {"the same doses of an oral drug", overlapping(), Theophylline, {}},
         {"an infusion at the minute the previous ends", backToBack(), Vancomycin, {}},
         {"5,000 infusions: 10,000 events", tooMany(5000), Vancomycin, {}},
@@ -96,6 +105,9 @@ TEST(AnalyseSteps, DoseEventsOfTheUsedSetsAreRebuiltInTimeOrderOnTheNewSpan)
     sets.PrescriptionLists[3] = sets.PrescriptionLists[1];
     sets.ScheduleDayLists[3] = sets.ScheduleDayLists[1];
     sets.DoseEventLists[3] = {{1, 2, 3}};
+    // The span follows set 0 even while changed regimen 1, which ends a day
+    // later, is shown.
+    sets.CurSetIndex = 1;
     TAnalysisRecord analysis;
     analysis.kubun_id = 5;
     analysis.yakuzainame_id = 1;
@@ -105,6 +117,7 @@ TEST(AnalyseSteps, DoseEventsOfTheUsedSetsAreRebuiltInTimeOrderOnTheNewSpan)
     ASSERT_EQ(BuildDoseEventsForAnalysis(sets, analysis, Day + 30, graph), DoseEventsResult::Built);
 
     EXPECT_EQ(graph.GraphFirstDay, Day + 1);
+    EXPECT_EQ(graph.GraphLastDay, Day + 1);
     ASSERT_EQ(sets.DoseEventLists[0].size(), 2u);
     EXPECT_EQ(sets.DoseEventLists[0][0].Time, 540.0);
     ASSERT_EQ(sets.DoseEventLists[1].size(), 4u);
@@ -117,6 +130,9 @@ TEST(AnalyseSteps, SamplingsAllBeforeTheFirstDoseAreFoundFromTheSamplings)
 {
     TScheduleSets sets;
     sets.DoseEventLists[0] = {{540, 1000, 60}, {600, 0, 0}};
+    // The fit reads set 0, whichever set is shown.
+    sets.DoseEventLists[1] = {{0, 1000, 60}, {60, 0, 0}};
+    sets.CurSetIndex = 1;
     auto sampled = [&](std::vector<double> times) {
         sets.Samplings.clear();
         for (double t : times) {

@@ -27,6 +27,11 @@ TEST(GraphRange, AxisMaximumByDrugFromTheRange)
     SetGraphRangeFromLimits(graph, {8, 1, 1, 1}); // no default range, fixed axis
     EXPECT_EQ(graph.GraphYMax, 60);
     EXPECT_EQ(graph.GraphYMin, 0);
+    SetGraphRangeFromLimits(graph, {4, 1, 1, 0});  // arbekacin
+    EXPECT_EQ(graph.GraphYMax, 40);
+    SetGraphRangeFromLimits(graph, {5, 2, 1, 0});  // teicoplanin
+    EXPECT_EQ(graph.GraphYMax, 70);
+    EXPECT_EQ(graph.GraphYRange, 70);
 }
 
 TEST(GraphRange, AnAxisOfAtLeastOneEvenForNonsenseSettings)

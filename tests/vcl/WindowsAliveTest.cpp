@@ -1,12 +1,14 @@
 #include "WindowsAlive.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -31,10 +33,13 @@ struct Window {
         auto* layout = new QVBoxLayout(&top);
         button = new QPushButton(QStringLiteral("OK"));
         edit = new QLineEdit;
+        list = new QComboBox;
+        list->addItems({QStringLiteral("0"), QStringLiteral("1")});
         canvas = new CountingPaints;
         canvas->setMinimumSize(50, 50);
         layout->addWidget(button);
         layout->addWidget(edit);
+        layout->addWidget(list);
         layout->addWidget(canvas);
         QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
         top.show();
@@ -43,6 +48,7 @@ struct Window {
     QWidget top;
     QPushButton* button;
     QLineEdit* edit;
+    QComboBox* list;   // the wheel changes a list's choice
     CountingPaints* canvas;
     int clicks = 0;
 };
@@ -58,7 +64,7 @@ void WaitFor(const std::atomic<bool>& done)
 } // namespace
 
 // While the work runs, the window's thread paints and runs timers, shows the
-// wait cursor and drops every click, key and close; afterwards all is as
+// wait cursor and drops every click, key, wheel and close; afterwards all is as
 // before and the work's result is returned.
 TEST(RunKeepingWindowsAlive, WindowsPaintAndRefuseInputUntilTheWorkReturns)
 {
@@ -72,6 +78,10 @@ TEST(RunKeepingWindowsAlive, WindowsPaintAndRefuseInputUntilTheWorkReturns)
         QTest::mouseClick(w.button, Qt::LeftButton);
         w.edit->setFocus();
         QTest::keyClicks(w.edit, QStringLiteral("12"));
+        const QPointF centre = QRectF(w.list->rect()).center();
+        QWheelEvent wheel(centre, w.list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w.list, &wheel);
         closed = w.top.close();
         paintsBefore = w.canvas->paints;
         w.canvas->repaint();
@@ -92,6 +102,7 @@ TEST(RunKeepingWindowsAlive, WindowsPaintAndRefuseInputUntilTheWorkReturns)
     EXPECT_EQ(cursor, Qt::WaitCursor);
     EXPECT_EQ(w.clicks, 0);
     EXPECT_TRUE(w.edit->text().isEmpty());
+    EXPECT_EQ(w.list->currentIndex(), 0);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(w.top.isVisible());
     EXPECT_GT(w.canvas->paints, paintsBefore);

@@ -154,8 +154,11 @@ bool AcceptsChar(const TRange* range, QChar key)
             return true;
         if (key >= QLatin1Char('0') && key <= QLatin1Char('9'))
             return true;
+        // A decimal point passes even where the format shows whole numbers:
+        // dropped, it would join the digits around it (14.5 typed as 145).
+        // Leaving the cell rounds the number to the format.
         if (key == QLatin1Char('.'))
-            return range->FmtStr().contains(QLatin1Char('.'));
+            return true;
         if (key == QLatin1Char('-'))
             return range->Min() < 0;
         return false;

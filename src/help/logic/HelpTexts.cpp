@@ -125,6 +125,11 @@ QString FosphenytoinProductName()
     return QStringLiteral("ホスフェニトイン");
 }
 
+QString FosphenytoinDoseTableTitle()
+{
+    return FosphenytoinProductName() + QStringLiteral("静注体重別投与量換算表");
+}
+
 QString FosphenytoinDoseTableText()
 {
     return FosphenytoinProductName()

@@ -28,6 +28,8 @@ QString ScreenHelpText(int pageId);
 QString LithiumCautionText();
 QString LithiumMonitoringNoticeText();   // stands in for the official notice
 QString FosphenytoinProductName();
+// The dose table's window and button caption.
+QString FosphenytoinDoseTableTitle();
 QString FosphenytoinDoseTableText();     // stands in for the dose table
 QString CreatinineClearanceHelpText();
 QString AucMethodsHelpText();

@@ -9,7 +9,7 @@ TfrmPhenivaWarn* frmPhenivaWarn = nullptr;
 
 TfrmPhenivaWarn::TfrmPhenivaWarn(QWidget* parent)
     : TNoticeWindow(parent, QStringLiteral("frmPhenivaWarn"),
-                    FosphenytoinProductName() + QStringLiteral("静注体重別投与量換算表"), Placement::OverMainWindow,
+                    FosphenytoinDoseTableTitle(), Placement::OverMainWindow,
                     Layer::StaysOnTop)
 {
     auto* table = new QLabel(FosphenytoinDoseTableText());

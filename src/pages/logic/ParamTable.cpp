@@ -110,20 +110,20 @@ TParamTable ParamTableFor(const TDrugKey& key, const TPopulationBlock& values)
 }
 
 std::optional<TPopulationBlock> ShownParams(ParamSource source, int sourceIndex, int pastIndex,
-                                            const TAnalysisRecord& current,
+                                            const TPopulationBlock& current,
                                             const std::vector<TAnalysisRecord>& pastAnalyses)
 {
     switch (source) {
     case ParamSource::Population:
         if (sourceIndex < 0)
             return std::nullopt;
-        return TPopulationBlock{current.bosyudan, current.bosyudan_vari};
+        return current;
     case ParamSource::PastAnalysis:
         if (pastIndex < 0 || pastIndex >= static_cast<int>(pastAnalyses.size()))
             return std::nullopt;
         return TPopulationBlock{pastAnalyses[pastIndex].kaiseki, pastAnalyses[pastIndex].bosyudan_vari};
     case ParamSource::Manual:
-        return TPopulationBlock{current.bosyudan, current.bosyudan_vari};
+        return current;
     }
     return std::nullopt;
 }

@@ -54,10 +54,9 @@ using TParamTable = std::array<TParamTableRow, ParamTableRowCount>;
 // not use (every row for a key without a layout) are empty with zeros.
 TParamTable ParamTableFor(const TDrugKey& key, const TPopulationBlock& values);
 
-// The values a source shows: the current record's population block
-// (population set and typed values) or, for a past analysis, its individual
-// estimates beside its population CV %. Nothing while the source's list has
-// no selection.
+// The values a source shows: the page's population block (population set
+// and typed values) or, for a past analysis, its individual estimates beside
+// its population CV %. Nothing while the source's list has no selection.
 std::optional<TPopulationBlock> ShownParams(ParamSource source, int sourceIndex, int pastIndex,
-                                            const TAnalysisRecord& current,
+                                            const TPopulationBlock& current,
                                             const std::vector<TAnalysisRecord>& pastAnalyses);

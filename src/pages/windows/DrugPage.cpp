@@ -8,6 +8,7 @@
 #include "Events.h"
 #include "Fonts.h"
 #include "GraphRange.h"
+#include "HelpTexts.h"
 #include "MainWindowHub.h"
 #include "MessageBox.h"
 #include "PageWidgets.h"
@@ -74,11 +75,12 @@ void TDrugPage::Connect(QRadioButton* radio, void (TDrugPage::*handler)(QObject*
 void TDrugPage::BuildChoice()
 {
     QGroupBox* box = AddGroup(this, QStringLiteral("gbDrug"), QStringLiteral("薬剤"), {8, 4, 470, 214});
-    AddCaption(box, QStringLiteral("区分"), 16, 30);
+    // The captions of the three lists carry the names the hint line knows them by.
+    AddCaption(box, QStringLiteral("区分"), 16, 30)->setObjectName(QStringLiteral("Panel5"));
     cbKubun = AddCombo(box, QStringLiteral("cbKubun"), 104, 26, 350);
-    AddCaption(box, QStringLiteral("一般名"), 16, 64);
+    AddCaption(box, QStringLiteral("一般名"), 16, 64)->setObjectName(QStringLiteral("Panel31"));
     cbIppan = AddCombo(box, QStringLiteral("cbIppan"), 104, 60, 350);
-    AddCaption(box, QStringLiteral("商品名"), 16, 98);
+    AddCaption(box, QStringLiteral("商品名"), 16, 98)->setObjectName(QStringLiteral("Panel32"));
     cbSyouhin = AddCombo(box, QStringLiteral("cbSyouhin"), 104, 94, 350);
     AddCaption(box, QStringLiteral("剤形"), 16, 132);
     Edit12 = AddReadOnlyEdit(box, QStringLiteral("Edit12"), 104, 128, 120);
@@ -105,8 +107,11 @@ void TDrugPage::BuildChoice()
                            222, 230, 30);
     plButton21 = AddButton(this, QStringLiteral("plButton21"), QStringLiteral("リチウムの血中濃度測定遵守について"),
                            244, 222, 234, 30);
-    plButton32 = AddButton(this, QStringLiteral("plButton32"), QStringLiteral("ホスフェニトイン静注体重別投与量換算表"),
+    plButton32 = AddButton(this, QStringLiteral("plButton32"), FosphenytoinDoseTableTitle(),
                            8, 222, 470, 30);
+    // The page's 12-point text would not fit the notices' long captions.
+    for (TplButton* notice : {plButton18, plButton21, plButton32})
+        SetPointSize(notice, 9);
     plButton18->OnClick = [](QObject*) { frmLithiumWarn->ShowModal(); };
     plButton21->OnClick = [](QObject*) { frmLithiumWarn2->ShowModal(); };
     plButton32->OnClick = [](QObject*) { frmPhenivaWarn->ShowModal(); };
@@ -331,11 +336,8 @@ void TDrugPage::SelectPopulationParams()
 {
     const TDrugSelection selection = Selection();
     const TDrugKey key = SelectedDrugKey(selection);
-    const TPopulationBlock block = ::SelectPopulationParams(key, selection.SourceIndex, selection.SourceLabel,
-                                                            CovariatesOf(CurrentPatient, vcl::Date()));
-    CurrentAnalysis.bosyudan = block.Mean;
-    CurrentAnalysis.bosyudan_vari = block.Cv;
-    SetGraphRangeFromLimits(hub_.Graph(), key);
+    population_ = ::SelectPopulationParams(key, selection.SourceIndex, selection.SourceLabel,
+                                           CovariatesOf(CurrentPatient, vcl::Date()));
 }
 
 void TDrugPage::ShowParamTable()
@@ -344,7 +346,7 @@ void TDrugPage::ShowParamTable()
     if (!selection.HasProduct())
         return;
     const std::optional<TPopulationBlock> shown =
-        ShownParams(selection.Source, selection.SourceIndex, selection.PastIndex, CurrentAnalysis, pastAnalyses_);
+        ShownParams(selection.Source, selection.SourceIndex, selection.PastIndex, population_, pastAnalyses_);
     if (!shown)
         return;
     const TParamTable table = ParamTableFor(SelectedDrugKey(selection), *shown);
@@ -495,6 +497,7 @@ void TDrugPage::plButton11Click(QObject*)
         return;
     }
     TAnalysisRecord next = CurrentAnalysis;
+    next.bosyudan = population_.Mean;
     ClearDrugRecord(next, DrugValues::KeepParameters);
     StoreAnalysisSettings(next, *entry, kaisekiId);
     if (DataModule1->SaveAnalysis(next) < 0) {
@@ -504,6 +507,10 @@ void TDrugPage::plButton11Click(QObject*)
 
     hub_.ClearCaseFrom(1, PatientKey::Keep, DrugValues::KeepParameters);
     CurrentAnalysis = next;
+    population_ = {next.bosyudan, next.bosyudan_vari};
+    // The graph takes the confirmed product's range; a product only looked
+    // at leaves the analysis's graph and the range the scale dialog stores.
+    SetGraphRangeFromLimits(hub_.Graph(), DrugKeyOf(next));
     hub_.SetHighestStep(2);
     ShowHeader(entry->Selection.Source);
     ScheduleSets.CurSetIndex = 0;
@@ -589,7 +596,7 @@ bool TDrugPage::CheckDrugInfo(const TDrugPageEntry& entry)
                                 CurrentPatient.patient_age,
                                 CurrentPatient.patient_weight,
                                 entry.Answers,
-                                BlockToStore(key, s.Source, CurrentAnalysis.bosyudan, entry.Table)};
+                                BlockToStore(key, s.Source, population_.Mean, entry.Table)};
     for (const TCheckItem& item : ::CheckDrugInfo(input)) {
         if (item.kind == TCheckItem::Question) {
             if (!vcl::AskOkCancel(item.Text, item.Caption))
@@ -643,6 +650,9 @@ void TDrugPage::SetupDrugPage()
     const TAnalysisRecord& analysis = CurrentAnalysis;
     for (QComboBox* list : {cbKubun, cbIppan, cbSyouhin, ComboBox8, ComboBox9})
         list->setCurrentIndex(-1);
+    // A source that shows nothing (a past analysis no longer stored) leaves
+    // the table empty rather than with what was shown before.
+    ClearParamTable();
     // A product change left the category fixed; a case shown from its record
     // can choose again.
     cbKubun->setEnabled(true);
@@ -671,6 +681,7 @@ void TDrugPage::SetupDrugPage()
     }
     EnableSources(source);
 
+    population_ = {analysis.bosyudan, analysis.bosyudan_vari};
     const TDrugKey key = SelectedKey();
     SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin, analysis.syutten_id, analysis.analysis_algo);
     ShowParamTable();
@@ -706,6 +717,7 @@ void TDrugPage::ResetDrugSelection()
     ComboBox1->hide();
     Label85->hide();
     RadioButton8->setChecked(true);
+    population_ = {};
     ClearParamTable();
     ShowAccompanyGroup(0);
     plButton11->setEnabled(false);

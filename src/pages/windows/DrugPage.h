@@ -55,8 +55,7 @@ public:
     // Shows covariate page 1 or 2, or none for 0.
     void ShowAccompanyGroup(int page);
 
-    // The population block of the current analysis from the built-in set of
-    // the choice; then the graph's range follows the product.
+    // The page's population block from the built-in set of the choice.
     void SelectPopulationParams();
     // The parameter table from the chosen source.
     void ShowParamTable();
@@ -245,4 +244,9 @@ private:
     std::array<QRadioButton*, 4> page2D_{};
     // Copies of the past analyses offered as parameter sources, in list order.
     std::vector<TAnalysisRecord> pastAnalyses_;
+    // The population block of the choice on screen: the built-in set, adjusted
+    // by the covariate model, shown by the table with the population and the
+    // typed-values sources. The current analysis takes it on confirm only: a
+    // product looked at and left leaves the confirmed analysis its own prior.
+    TPopulationBlock population_;
 };

@@ -337,10 +337,7 @@ void TDrugPage::ApplyCovariateModel()
     inputs.Age = CurrentPatient.patient_age;
     if (UsesClearance(*model))
         inputs.Clcr = ClearanceInUse();
-    TPopulationBlock block{CurrentAnalysis.bosyudan, CurrentAnalysis.bosyudan_vari};
-    ::ApplyCovariateModel(*model, inputs, block);
-    CurrentAnalysis.bosyudan = block.Mean;
-    CurrentAnalysis.bosyudan_vari = block.Cv;
+    ::ApplyCovariateModel(*model, inputs, population_);
 }
 
 void TDrugPage::RecalcPopulationParams()

@@ -556,7 +556,10 @@ void TPatientPage::Edit8KeyPress(QObject*, QChar& Key)
 
 void TPatientPage::MonthCombo1KeyPress(QObject*, QChar& Key)
 {
-    if (!Key.isDigit() && Key != BackspaceKey)
+    // The ASCII digits only: a full-width or other script's digit is no
+    // number to the list.
+    const bool digit = Key >= QLatin1Char('0') && Key <= QLatin1Char('9');
+    if (!digit && Key != BackspaceKey)
         Key = QChar();
 }
 

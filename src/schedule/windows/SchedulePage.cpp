@@ -176,10 +176,13 @@ void TSchedulePage::BuildEntryTab()
     entryTab_ = new QWidget;
     PageControl4->addTab(entryTab_, QStringLiteral("投与入力"));
 
+    // The boxes carry the names the hint line knows them by.
     auto* start = AddGroup(entryTab_, QStringLiteral("① 投与開始日"), 6, 4, 320, 52);
+    start->setObjectName(QStringLiteral("GroupBox3"));
     DateTimePicker7 = AddDatePicker(start, QStringLiteral("DateTimePicker7"), 16, 20);
 
     auto* period = AddGroup(entryTab_, QStringLiteral("② 投与期間"), 6, 60, 320, 74);
+    period->setObjectName(QStringLiteral("GroupBox13"));
     RadioButton16 = AddRadio(period, QStringLiteral("RadioButton16"), QStringLiteral("終了日"), 12, 20, 80);
     DateTimePicker4 = AddDatePicker(period, QStringLiteral("DateTimePicker4"), 96, 19);
     RadioButton17 = AddRadio(period, QStringLiteral("RadioButton17"), QStringLiteral("開始日のみ"), 12, 46);
@@ -187,6 +190,7 @@ void TSchedulePage::BuildEntryTab()
     RadioButton18->setChecked(true);
 
     auto* spacing = AddGroup(entryTab_, QStringLiteral("③ 投与間隔"), 6, 138, 320, 52);
+    spacing->setObjectName(QStringLiteral("GroupBox18"));
     RadioButton23 = AddRadio(spacing, QStringLiteral("RadioButton23"), QStringLiteral("間隔"), 12, 20, 56);
     StringGridEx20 = AddNumberCell(spacing, QStringLiteral("StringGridEx20"), 70, 19, 44, MinIntervalDays,
                                    MaxIntervalDays, QStringLiteral("0"), MinIntervalDays);
@@ -195,6 +199,7 @@ void TSchedulePage::BuildEntryTab()
     RadioButton22->setChecked(true);
 
     auto* dose = AddGroup(entryTab_, QStringLiteral("④ 処方投与スケジュール"), 6, 194, 320, 240);
+    dose->setObjectName(QStringLiteral("GroupBox12"));
     AddCaption(dose, QStringLiteral("投与時刻"), 12, 26);
     StringGridEx25 = AddNumberCell(dose, QStringLiteral("StringGridEx25"), 100, 22, 38, 0, 23, QStringLiteral("00"));
     AddCaption(dose, QStringLiteral("："), 140, 26);
@@ -253,9 +258,11 @@ void TSchedulePage::BuildCutTab()
     PageControl4->addTab(cutTab_, QStringLiteral("投与削除"));
 
     auto* start = AddGroup(cutTab_, QStringLiteral("① 削除開始日"), 6, 4, 320, 52);
+    start->setObjectName(QStringLiteral("GroupBox4"));
     DateTimePicker1 = AddDatePicker(start, QStringLiteral("DateTimePicker1"), 16, 20);
 
     auto* period = AddGroup(cutTab_, QStringLiteral("② 削除期間"), 6, 60, 320, 100);
+    period->setObjectName(QStringLiteral("GroupBox10"));
     RadioButton25 = AddRadio(period, QStringLiteral("RadioButton25"), QStringLiteral("終了日"), 12, 20, 80);
     DateTimePicker6 = AddDatePicker(period, QStringLiteral("DateTimePicker6"), 96, 19);
     RadioButton26 = AddRadio(period, QStringLiteral("RadioButton26"), QStringLiteral("開始日のみ"), 12, 46);
@@ -282,6 +289,7 @@ void TSchedulePage::BuildSamplingTab()
     PageControl4->addTab(samplingTab_, QStringLiteral("採血情報"));
 
     auto* sampling = AddGroup(samplingTab_, QStringLiteral("① 採血情報"), 6, 4, 320, 130);
+    sampling->setObjectName(QStringLiteral("GroupBox15"));
     AddCaption(sampling, QStringLiteral("採血日"), 12, 26);
     DateTimePicker5 = AddDatePicker(sampling, QStringLiteral("DateTimePicker5"), 84, 22);
     AddCaption(sampling, QStringLiteral("採血時刻"), 12, 60);
