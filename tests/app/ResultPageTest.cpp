@@ -179,14 +179,28 @@ TEST_F(MainWindowTest, ChangedRegimensFromTheResultPage)
     Click(schedule.plButton56);
     EXPECT_TRUE(ScheduleSets.PrescriptionLists[2].empty());
 
-    // "投与変更" makes set 2 again; then the choice lists set 3 as the graph draws it.
+    // "投与変更" makes set 2 again, with no undo step left from the clearing
+    // (an undo would put another set's schedule into the new one); then the
+    // choice lists set 3 as the graph draws it.
+    ASSERT_FALSE(ScheduleSets.UndoList.empty());
     Click(frmMain->TabSheet4->plButton23);
     EXPECT_EQ(ScheduleSets.CurSetIndex, 2);
+    EXPECT_TRUE(ScheduleSets.UndoList.empty());
     EXPECT_EQ(schedule.ComboBox12->count(), 4);
     EXPECT_EQ(frmMain->EngineContext().LastSetIndex, 3);
     frmMain->TabSheet4->ShowResults();
     EXPECT_TRUE(frmMain->TabSheet4->Graph().IsVisible(GraphLayer::ImageWave3));
     EXPECT_EQ(frmMain->CurveLists()[4].size(), 7u * 720);
+
+    // Choosing another set leaves no undo step either.
+    Click(frmMain->plButton37);   // back to the schedule page
+    ASSERT_EQ(frmMain->PageControl1->currentWidget(), &schedule);
+    Click(schedule.plButton2);
+    ASSERT_FALSE(ScheduleSets.UndoList.empty());
+    schedule.ComboBox12->setFocus();
+    QTest::keyClick(schedule.ComboBox12, Qt::Key_Up);
+    EXPECT_EQ(ScheduleSets.CurSetIndex, 1);
+    EXPECT_TRUE(ScheduleSets.UndoList.empty());
 }
 
 // "剤形変更" fixes the category and the generic drug on the drug page; a new

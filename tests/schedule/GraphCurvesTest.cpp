@@ -111,3 +111,49 @@ TEST(GraphCurves, SecondCurvesByDrugAndUndrawableScales)
     for (const std::vector<double>& solid : ComputeGraphCurves(phenytoin.Context(), phenytoin.graph).Solid)
         EXPECT_TRUE(solid.empty());
 }
+
+// Every kind of model, each curve started from an initial concentration (the
+// population's volume for the population curve, the estimated one for the
+// sets), on views that start during the dosing and after its last dose: the
+// layers are the point-by-point curves.
+TEST(GraphCurves, EveryModelOnLaterViewsEqualsThePointByPointCurves)
+{
+    const TDrugKey drugs[] = {
+        {1, 1, 1, 0},   // digoxin: one compartment, oral
+        {6, 1, 1, 0},   // lithium: oral, in mEq/L
+        {5, 1, 1, 1},   // vancomycin, one compartment: infusion
+        {3, 1, 1, 0},   // phenytoin: Michaelis-Menten, oral
+        {3, 1, 2, 0},   // phenytoin injection: Michaelis-Menten, infusion
+        {9, 1, 1, 0},   // methotrexate: two compartments, in μM
+    };
+    for (const TDrugKey& drug : drugs) {
+        for (int startDay : {2, 9}) {   // the last dose is on day 6
+            SCOPED_TRACE(testing::Message() << drug.kubun << "/" << drug.yakuzai << "/" << drug.yakuhin << " from day "
+                                            << startDay);
+            GraphCase c(drug.kubun, drug.yakuzai, drug.yakuhin, drug.algo);
+            FillVancomycin(c);   // its schedule sets and two-compartment values
+            for (TParamBlock* b : {&c.analysis.bosyudan, &c.analysis.kaiseki}) {
+                const double k = b == &c.analysis.bosyudan ? 1.0 : 0.8;
+                b->vd = 0.8 * k;
+                b->ka = 1.2 * k;
+                b->ke = 0.09 * k;
+                b->f = 0.8;
+                b->a = 4.0;
+                b->b = 0.3 * k;
+            }
+            c.analysis.init_value = 2.5;
+            c.RebuildEvents();
+            c.graph.GraphViewStart = Day + startDay;
+            c.graph.GraphViewEnd = Day + startDay + 3;
+            c.graph.GraphViewDays = 3;
+            const TGraphCurves curves = ComputeGraphCurves(c.Context(), c.graph);
+            const bool dotted = GraphCaseOf(drug).Curves == GraphCurveCase::TwoCurve;
+            for (int curve = 0; curve <= 3; ++curve) {
+                SCOPED_TRACE(curve);
+                EXPECT_EQ(curves.Solid[curve], CarriedCurve(c, curve, startDay * 1440, 2, 3 * 720, 0));
+                if (dotted)
+                    EXPECT_EQ(curves.Dotted[curve], CarriedCurve(c, curve, startDay * 1440, 2, 3 * 720, 1));
+            }
+        }
+    }
+}

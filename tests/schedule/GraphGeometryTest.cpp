@@ -94,6 +94,7 @@ TEST(GraphGeometry, TherapeuticBand)
     const struct {
         double lower, upper;
         std::optional<QRect> band;
+        int yMin = 0;   // the axis runs from yMin to yMin + 60
     } cases[] = {
         {10, 20, QRect(60, 266, 720, 62)},      // 20 -> trunc(40 x 370 / 60 + 20), 10 -> trunc(50 x ... + 20)
         {-5, 80, QRect(60, 20, 720, 370)},      // covers the whole axis
@@ -102,9 +103,11 @@ TEST(GraphGeometry, TherapeuticBand)
         {-20, -1, std::nullopt},                // wholly below
         {50, 90, QRect(60, 20, 720, 61)},       // upper above the axis: from the top
         {-3, 15, QRect(60, 297, 720, 93)},      // lower below the axis: to the bottom
+        {0, 15, QRect(60, 328, 720, 62), 5},    // axis 5 .. 65: 15 -> trunc(50 x 370 / 60 + 20), bottom 390
+        {10, 20, QRect(60, 297, 720, 62), 5},   // 20 -> trunc(45 x ... + 20), 10 -> trunc(55 x ... + 20)
     };
     for (const auto& c : cases) {
-        TGraphState g = View(Day, 7, 0, 60);
+        TGraphState g = View(Day, 7, c.yMin, c.yMin + 60);
         g.RangeLower = c.lower;
         g.RangeUpper = c.upper;
         const std::vector<TGraphFill> band = Fills(Axes(g), Band);
@@ -121,7 +124,9 @@ TEST(GraphGeometry, TherapeuticBand)
 // right-aligned against x 59 and centred on their line.
 TEST(GraphGeometry, LevelLinesAndLabels)
 {
-    for (const auto& [yMax, step] : {std::pair{20, 1}, std::pair{21, 5}, std::pair{1001, 100}}) {
+    for (const auto& [yMax, step] : {std::pair{20, 1}, std::pair{21, 5}, std::pair{100, 5}, std::pair{101, 10},
+                                     std::pair{200, 10}, std::pair{201, 50}, std::pair{1000, 50},
+                                     std::pair{1001, 100}}) {
         const TGraphPicture picture = GraphAxesPicture(Axes(View(Day, 7, 0, yMax)), FixedMetrics());
         int levels = 0;
         for (const TGraphPolyline& line : ItemsOf<TGraphPolyline>(picture))
@@ -136,6 +141,16 @@ TEST(GraphGeometry, LevelLinesAndLabels)
     EXPECT_EQ(fifteen->At, QPoint(47, 119));
     EXPECT_NE(FindText(texts, QStringLiteral("20")), nullptr);
     EXPECT_EQ(FindText(texts, QStringLiteral("21")), nullptr);
+
+    // An axis from 5 labels its lines from 5: the bottom line "5", the top "35".
+    const std::vector<TGraphText> fromFive =
+        ItemsOf<TGraphText>(GraphAxesPicture(Axes(View(Day, 7, 5, 35)), FixedMetrics()));
+    const TGraphText* five = FindText(fromFive, QStringLiteral("5"));
+    const TGraphText* thirtyFive = FindText(fromFive, QStringLiteral("35"));
+    ASSERT_TRUE(five && thirtyFive);
+    EXPECT_EQ(five->At, QPoint(53, 384));
+    EXPECT_EQ(thirtyFive->At, QPoint(47, 14));
+    EXPECT_EQ(FindText(fromFive, QStringLiteral("0")), nullptr);
 
     // The logarithmic axis labels powers of ten from 10^-2.
     const std::vector<TGraphText> logTexts =
@@ -177,6 +192,7 @@ TEST(GraphGeometry, DayLinesAndLabels)
     ASSERT_NE(yTitle, nullptr);
     EXPECT_EQ(yTitle->At, QPoint(15, 245));
     EXPECT_EQ(yTitle->RotationDegrees, 90);
+    EXPECT_EQ(FindText(texts, QStringLiteral("時間(月/日)"))->At, QPoint(380, 425));
 }
 
 // Measured points over the closed range of the view with fractional days,
@@ -200,6 +216,13 @@ TEST(GraphGeometry, MeasuredPoints)
     EXPECT_EQ(squares[0].Rect, QRect(QPoint(313, 201), QPoint(320, 208)));
     EXPECT_EQ(squares[1].Rect, QRect(QPoint(56, 386), QPoint(63, 393)));
     EXPECT_EQ(squares[2].Rect, QRect(QPoint(776, 16), QPoint(783, 23)));
+
+    // On an axis from 10 to 70 a value of 40 lies half way up; 5 lies below it.
+    TGraphAxesInput fromTen = Axes(View(Day, 7, 10, 70));
+    fromTen.Measured = {{Day + 2 + At(12, 0), 40}, {Day + 3, 5}};
+    const std::vector<TGraphFill> tenSquares = Fills(fromTen, Measured);
+    ASSERT_EQ(tenSquares.size(), 1u);
+    EXPECT_EQ(tenSquares[0].Rect, squares[0].Rect);
 
     TGraphAxesInput log = Axes(View(Day, 4, -2, 4), {9, 1, 1, 0});
     log.Measured = {{Day + 1, 10.0}, {Day + 1, 0.0}, {Day + 1, -3.0}, {Day + 1, 1e5}};
@@ -255,6 +278,7 @@ TEST(GraphGeometry, CurveRowsStayOnThePlot)
     const TGraphState linear = View(Day, 7, 0, 60);
     const TGraphState log = View(Day, 4, -2, 4);
     EXPECT_EQ(PlotValue(12.5, linear, GraphAxis::Linear), 12.5);
+    EXPECT_EQ(PlotValue(12.5, View(Day, 7, 5, 65), GraphAxis::Linear), 7.5);
     EXPECT_EQ(PlotValue(100, log, GraphAxis::Logarithmic), 4);
     EXPECT_EQ(PlotValue(0, log, GraphAxis::Logarithmic), 0);
     EXPECT_EQ(PlotValue(-1, log, GraphAxis::Logarithmic), 0);
