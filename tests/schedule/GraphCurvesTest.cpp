@@ -151,8 +151,9 @@ TEST(GraphCurves, EveryModelOnLaterViewsEqualsThePointByPointCurves)
             for (int curve = 0; curve <= 3; ++curve) {
                 SCOPED_TRACE(curve);
                 EXPECT_EQ(curves.Solid[curve], CarriedCurve(c, curve, startDay * 1440, 2, 3 * 720, 0));
-                if (dotted)
+                if (dotted) {
                     EXPECT_EQ(curves.Dotted[curve], CarriedCurve(c, curve, startDay * 1440, 2, 3 * 720, 1));
+                }
             }
         }
     }
