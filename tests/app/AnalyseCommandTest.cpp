@@ -10,6 +10,7 @@
 #include "ScheduleSort.h"
 #include "ScheduleTestData.h"
 #include "ScheduleUndo.h"
+#include "StoredCase.h"
 #include "Ucommon.h"
 #include "plButton.h"
 
@@ -97,13 +98,8 @@ protected:
     void EnterCase(const FamilyCase& c)
     {
         StartProgram();
-        TPatientRecord patient = ResetPatientRecord();
-        patient.patient_id_t = Key;
-        patient.patient_id = QStringLiteral("P-001");
-        patient.patient_name = QStringLiteral("山田太郎");
-        patient.patient_age = 60;
-        patient.patient_weight = 60;
-        patient.patient_height = 170;
+        const TPatientRecord patient = StoredPatient();
+        ASSERT_EQ(patient.patient_id_t, Key);
         ASSERT_EQ(DataModule1->SavePatient(patient), 0);
         CurrentPatient = patient;
 
