@@ -29,6 +29,7 @@
 #include "plButton.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -40,6 +41,18 @@ TfrmMain* frmMain = nullptr;
 namespace {
 
 constexpr int TimerIntervalMs = 100;
+constexpr int ResultsPage = 3;
+
+// The pages follow the step bar alone: the page control takes no Ctrl+Tab of
+// its own, which would pass by the steps' conditions (and by the result
+// page's update after a schedule change).
+class TStepPages : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
 
 // The show handlers of the pages, by page index.
 constexpr void (TfrmMain::*PageShowHandlers[WorkflowStepCount])(QObject*) = {
@@ -203,7 +216,7 @@ void TfrmMain::BuildStepBar(QWidget* client)
 
 void TfrmMain::BuildPages(QWidget* client)
 {
-    PageControl1 = new QTabWidget(client);
+    PageControl1 = new TStepPages(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     // The step bar takes the place of the tab row.
     PageControl1->tabBar()->hide();
@@ -291,6 +304,8 @@ void TfrmMain::FormCloseQuery(QObject*, bool& CanClose)
 
 void TfrmMain::SetWorkflowStep(int maxStep, int page)
 {
+    if (page == ResultsPage && !TabSheet4->ReadyToShow())
+        page = -1;   // the buttons follow, the page stays
     workflow_ = ApplyWorkflowStep(workflow_, maxStep, page);
     TplButton* buttons[WorkflowStepCount] = {plButton35, plButton36, plButton37, plButton38};
     for (int step = 0; step < WorkflowStepCount; ++step) {
@@ -349,6 +364,14 @@ void TfrmMain::ResetScheduleEntry()
     TabSheet2->RefreshCalendar();
     TabSheet2->UpdateCalendarPeriod();
     TabSheet2->RefreshScheduleView();
+}
+
+void TfrmMain::ScheduleChanged()
+{
+    // A failure leaves that set without events; the result page refuses to
+    // show such a schedule, as the Analyse command refuses to analyse it.
+    RebuildDoseEvents(ScheduleSets, DoseEventContextOf(CurrentAnalysis, graph_));
+    TabSheet4->InvalidateCurves();
 }
 
 void TfrmMain::plButton35Click(QObject*)

@@ -49,6 +49,8 @@ public:
     int HighestStep() const override { return highestStep_; }
     void SetHighestStep(int step) override { highestStep_ = step; }
     // Enables the step buttons up to maxStep and shows page with its marker.
+    // The result page shows only once its graph follows the dose events; a
+    // schedule the engine cannot compute keeps the page where it is.
     void SetWorkflowStep(int maxStep, int page) override;
     // Clears the case from a step on: 0 the patient, 1 the analysis, 2 the
     // schedule sets and samplings; the undo history always.
@@ -57,6 +59,9 @@ public:
     void ShowCaseFrom(int step) override;
     // The schedule page after a drug confirm.
     void ResetScheduleEntry() override;
+    // Every set's dose events rebuilt; the result page's graph computed again
+    // before it next shows.
+    void ScheduleChanged() override;
     TGraphState& Graph() override { return graph_; }
     const TCurveLists& CurveLists() const override;
     const QStringList& CompartmentLines() const override;

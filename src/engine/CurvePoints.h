@@ -11,6 +11,8 @@ struct TCurvePoint {
     double Time = 0;     // minutes from the left edge of the displayed range
     double First = 0;    // concentration, compartment selector 0 (central)
     double Second = 0;   // concentration, compartment selector 1 (peripheral)
+
+    friend bool operator==(const TCurvePoint&, const TCurvePoint&) = default;
 };
 
 using TCurveList = std::vector<TCurvePoint>;

@@ -38,6 +38,13 @@ public:
     // The schedule page as a newly confirmed drug starts it: today's dates,
     // the calendar marks, empty entry rows.
     virtual void ResetScheduleEntry() = 0;
+    // After every change of the schedule page (an edit, an undo, the set
+    // choice, a changed regimen, the initial value): every set's dose events
+    // are built again from its administrations, so that whatever reads them
+    // answers for the schedule on screen, and the result page computes its
+    // graph again before it next shows. The estimates stay those of the last
+    // analysis.
+    virtual void ScheduleChanged() = 0;
 
     // --- the graph ---
     virtual TGraphState& Graph() = 0;

@@ -11,11 +11,13 @@
 #include "ReportContent.h"
 #include "ResultPage.h"
 #include "SchedulePage.h"
+#include "StringGridEx.h"
 #include "Ucommon.h"
 #include "plButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTest>
@@ -231,4 +233,54 @@ TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
     ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     EXPECT_TRUE(drug.cbKubun->isEnabled());
     EXPECT_TRUE(drug.cbIppan->isEnabled());
+}
+
+// After an analysis: "投与変更" (変更2, a copy of 患者データ), "クリア", OK, "1つ
+// 戻る"; then a cut in 変更1. Each time the comparison and the edited set's
+// curve, before any new analysis, are those an analysis gives from the
+// prescriptions shown.
+TEST_F(MainWindowTest, ResultsAnswerForTheScheduleOnScreen)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1, StoredModel::TwoCompartments);
+    frmMain->show();
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
+    CurrentAnalysis.bosyudan_vari = {.v1 = 25, .k12 = 40, .k21 = 40, .cl = 35};
+    TSchedulePage& schedule = *frmMain->TabSheet2;
+    const auto analyse = [&] {
+        Click(frmMain->plButton37);
+        Click(schedule.plButton16);   // "解析"
+        ASSERT_EQ(frmMain->PageControl1->currentIndex(), 3);
+    };
+    const auto comparison = [] {   // "血中濃度比較" on 12/05 at 10:00
+        TSetValues values{};
+        int k = 0;
+        frmMain->CalcConcAllSets(vcl::EncodeDate(2026, 12, 5) + 10.0 / 24, values, k);
+        return values;
+    };
+    const auto resultsFollow = [&](int edited) {
+        Click(frmMain->plButton38);   // "解析結果"
+        ASSERT_EQ(frmMain->PageControl1->currentIndex(), 3);
+        const TSetValues shown = comparison();
+        const TCurveList curve = frmMain->CurveLists()[1 + edited];
+        analyse();
+        EXPECT_EQ(comparison(), shown);
+        EXPECT_TRUE(frmMain->CurveLists()[1 + edited] == curve);
+    };
+    analyse();
+    Click(frmMain->TabSheet4->plButton23);   // "投与変更"
+    Click(schedule.plButton15);              // "クリア", OK
+    Click(schedule.plButton56);              // "1つ戻る"
+    EXPECT_EQ(comparison()[3], comparison()[1]);
+    resultsFollow(2);
+
+    Click(frmMain->plButton37);
+    schedule.ComboBox12->setFocus();
+    QTest::keyClick(schedule.ComboBox12, Qt::Key_Up);   // 変更1
+    schedule.DateTimePicker1->setDate(QDate(2026, 12, 4));
+    schedule.plButton39Click(nullptr);   // "処方削除" from the 4th on
+    // Only the step bar leads to the results.
+    QTest::keyClick(schedule.StringGridEx14, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    resultsFollow(1);
 }

@@ -4,7 +4,6 @@
 #include "EstimationDispatch.h"
 #include "GraphSpan.h"
 #include "ScheduleSetOps.h"
-#include "ScheduleSort.h"
 
 std::optional<TAnalyseMessage> CheckSetsForAnalysis(const TScheduleSets& sets, const TDrugKey& drug)
 {
@@ -13,6 +12,12 @@ std::optional<TAnalyseMessage> CheckSetsForAnalysis(const TScheduleSets& sets, c
         if (sets.ScheduleDayLists[set].empty())
             return TAnalyseMessage{NoAdministrations, ScheduleErrorCaption};
     }
+    return CheckSetsComputable(sets, drug);
+}
+
+std::optional<TAnalyseMessage> CheckSetsComputable(const TScheduleSets& sets, const TDrugKey& drug)
+{
+    using namespace analyse_texts;
     for (int set = 0; set <= LastScheduleSetIndex(sets); ++set) {
         const std::vector<TScheduleDay>& days = sets.ScheduleDayLists[set];
         const QString name = ScheduleSetName(set);
@@ -37,15 +42,7 @@ DoseEventsResult BuildDoseEventsForAnalysis(TScheduleSets& sets, const TAnalysis
                                             vcl::TDateTime today, TGraphState& graph)
 {
     ComputeGraphSpan(sets.PrescriptionLists[0], DrugKeyOf(analysis), today, graph);
-    const TDoseEventContext context = DoseEventContextOf(analysis, graph);
-    DoseEventsResult result = DoseEventsResult::Built;
-    for (int set = 0; set <= LastScheduleSetIndex(sets); ++set) {
-        SortByTime(sets.ScheduleDayLists[set]);
-        if (BuildDoseEvents(sets.ScheduleDayLists[set], context, sets.DoseEventLists[set])
-            == DoseEventsResult::TooManyEvents)
-            result = DoseEventsResult::TooManyEvents;
-    }
-    return result;
+    return RebuildDoseEvents(sets, DoseEventContextOf(analysis, graph), LastScheduleSetIndex(sets));
 }
 
 bool AllSamplingsBeforeFirstDose(const TScheduleSets& sets, vcl::TDateTime graphFirstDay)

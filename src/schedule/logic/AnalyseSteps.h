@@ -44,11 +44,15 @@ struct TAnalyseMessage {
 
 // Every listed set (0 .. LastListedScheduleSet) must hold at least one
 // administration; the first that holds none stops the command with
-// "投与スケジュールが設定されていません。". Then every set in use
-// (0 .. LastScheduleSetIndex) must be one the engine can compute: no infusion
-// starting while another still runs, and at most EngineMaxDoseEvents dose
-// events; the message names the set. Nothing when the command may go on.
+// "投与スケジュールが設定されていません。". Then CheckSetsComputable.
+// Nothing when the command may go on.
 std::optional<TAnalyseMessage> CheckSetsForAnalysis(const TScheduleSets& sets, const TDrugKey& drug);
+
+// Every set in use (0 .. LastScheduleSetIndex) must be one the engine can
+// compute: no infusion starting while another still runs, and at most
+// EngineMaxDoseEvents dose events; the message names the first set that is
+// not. Nothing when every one is.
+std::optional<TAnalyseMessage> CheckSetsComputable(const TScheduleSets& sets, const TDrugKey& drug);
 
 // Fixes the graph's span from set 0's prescriptions (today: the clock's date
 // at 00:00), then sorts the administrations of every set in use by time and

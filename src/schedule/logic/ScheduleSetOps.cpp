@@ -1,5 +1,7 @@
 #include "ScheduleSetOps.h"
 
+#include "ScheduleSort.h"
+
 #include <algorithm>
 
 int LastScheduleSetIndex(const TScheduleSets& sets)
@@ -18,6 +20,18 @@ void ClearCurrentScheduleSet(TScheduleSets& sets)
     sets.CurPrescriptions().clear();
     sets.CurScheduleDays().clear();
     sets.ActiveDoseEvents().clear();
+}
+
+DoseEventsResult RebuildDoseEvents(TScheduleSets& sets, const TDoseEventContext& context, int lastSet)
+{
+    DoseEventsResult result = DoseEventsResult::Built;
+    for (int set = 0; set <= lastSet && set < ScheduleSetCount; ++set) {
+        SortByTime(sets.ScheduleDayLists[set]);
+        if (BuildDoseEvents(sets.ScheduleDayLists[set], context, sets.DoseEventLists[set])
+            == DoseEventsResult::TooManyEvents)
+            result = DoseEventsResult::TooManyEvents;
+    }
+    return result;
 }
 
 void ClearAllScheduleSets(TScheduleSets& sets)

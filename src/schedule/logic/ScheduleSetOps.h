@@ -1,6 +1,7 @@
 #pragma once
 // Operations over the four schedule sets as a whole. They take the sets
 // explicitly; window code passes the process-wide `ScheduleSets`.
+#include "DoseEvents.h"
 #include "Ucommon.h"
 
 #include <QStringList>
@@ -11,6 +12,13 @@ int LastScheduleSetIndex(const TScheduleSets& sets);
 
 // Empties the current set's prescriptions, administrations and dose events.
 void ClearCurrentScheduleSet(TScheduleSets& sets);
+
+// Sorts the administrations of sets 0 .. lastSet by time and builds each
+// set's dose events from them anew, so that they follow the schedule as it
+// stands. TooManyEvents when a set needs more events than the engine takes;
+// that set's list is then empty.
+DoseEventsResult RebuildDoseEvents(TScheduleSets& sets, const TDoseEventContext& context,
+                                   int lastSet = ScheduleSetCount - 1);
 
 // Empties every set's three lists, then the samplings. The undo history is
 // left alone (the caller clears it separately).

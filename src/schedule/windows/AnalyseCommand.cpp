@@ -40,7 +40,11 @@ void RunAnalyseCommand(TMainWindowHub& hub, TDataModule1& store, TResultPage& re
     ClearScheduleUndo(sets);
 
     TGraphState& graph = hub.Graph();
-    if (BuildDoseEventsForAnalysis(sets, analysis, vcl::Date(), graph) == DoseEventsResult::TooManyEvents) {
+    const DoseEventsResult built = BuildDoseEventsForAnalysis(sets, analysis, vcl::Date(), graph);
+    // New events and span: a result page shown without a converged fit
+    // computes its curves from them too.
+    results.InvalidateCurves();
+    if (built == DoseEventsResult::TooManyEvents) {
         // The check above refuses such a set; this only keeps a fit away
         // from a set whose later doses are missing.
         vcl::ShowError(QStringLiteral("投与スケジュールの投与回数が多すぎます。"), ScheduleErrorCaption);

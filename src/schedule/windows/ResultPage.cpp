@@ -1,8 +1,10 @@
 #include "ResultPage.h"
 
+#include "AnalyseSteps.h"
 #include "Events.h"
 #include "GraphPanel.h"
 #include "MainWindowHub.h"
+#include "MessageBox.h"
 #include "PageWidgets.h"
 #include "WindowsAlive.h"
 #include "plButton.h"
@@ -132,6 +134,20 @@ void TResultPage::ShowResults()
     hub_.SetWorkflowStep(3, 3);
 }
 
+bool TResultPage::ReadyToShow()
+{
+    if (!curvesOutdated_)
+        return true;
+    const TEngineContext context = hub_.EngineContext();
+    if (const std::optional<TAnalyseMessage> refusal = CheckSetsComputable(context.Sets, DrugKeyOf(context.Analysis))) {
+        vcl::ShowError(refusal->Text, refusal->Caption);
+        return false;
+    }
+    SetGraphLegend();
+    RefreshGraph();
+    return true;
+}
+
 void TResultPage::RefreshGraph()
 {
     ComputeCurves();
@@ -145,6 +161,7 @@ void TResultPage::ComputeCurves()
     const TEngineContext context = hub_.EngineContext();
     TGraphCurves curves = vcl::RunKeepingWindowsAlive([&] { return ComputeGraphCurves(context, graph); });
     graph_.SetCurves(std::move(curves), graph, DrugKeyOf(context.Analysis), [] { AdvanceProgress(1); });
+    curvesOutdated_ = false;
     SetProgress(TfrmProgress::ProgressSteps);
     Panel9->update();
 }

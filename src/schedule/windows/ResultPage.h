@@ -23,6 +23,14 @@ public:
 
     // Shows the results of the current case and moves the workflow to them.
     void ShowResults();
+    // The dose events changed since the curves were computed: the page
+    // computes them again before it next shows.
+    void InvalidateCurves() { curvesOutdated_ = true; }
+    // Before the page shows: after a change of the dose events the legend and
+    // the curves are computed again (the estimates stay). False, after telling
+    // the user why, when a set in use is one the engine cannot compute; the
+    // page must not show then.
+    bool ReadyToShow();
     // --- the graph ---
     // Computes the curves, then draws the graph.
     void RefreshGraph();
@@ -82,4 +90,5 @@ private:
 
     TMainWindowHub& hub_;
     TConcentrationGraph graph_;
+    bool curvesOutdated_ = false;
 };

@@ -494,10 +494,8 @@ void TSchedulePage::RefreshScheduleView()
 
 void TSchedulePage::ShowCurrentScheduleSet()
 {
-    FillSetChoice();
     TCalender1->ResetCalendar();
-    RefreshCalendar();
-    RefreshScheduleView();
+    ScheduleChanged();
 }
 
 void TSchedulePage::ShowLoadedSchedule(vcl::TDateTime firstDay)
@@ -512,6 +510,7 @@ void TSchedulePage::ShowLoadedSchedule(vcl::TDateTime firstDay)
 
 void TSchedulePage::ScheduleChanged()
 {
+    hub_.ScheduleChanged();
     RefreshCalendar();
     RefreshScheduleView();
     FillSetChoice();
@@ -803,6 +802,7 @@ void TSchedulePage::plButton51Click(QObject*)
         return;
     CurrentAnalysis.init_value = frmInitialValue->InitialValue();
     StringGridEx22->SetCellValue(0, 0, CurrentAnalysis.init_value);
+    ScheduleChanged();
 }
 
 // ---- The two lists -------------------------------------------------------------

@@ -42,8 +42,7 @@ public:
     // The date label and both lists for the calendar's selected day.
     void RefreshScheduleView();
     // After the current set changed (the set choice, a new changed regimen, a
-    // reset): refills the set choice, moves the calendar to today, rebuilds
-    // its marks and refills both lists from the set now current.
+    // reset): moves the calendar to today, then as after every edit.
     void ShowCurrentScheduleSet();
     // A stored case was loaded: the calendar and every date picker go to the
     // first day of its schedule, the period to "無限" ("開始日のみ" for
@@ -170,7 +169,9 @@ private:
     TSamplingEntry ReadSamplingEntry() const;
     // Shows a refusal and puts the focus on the control at fault.
     void Refuse(TScheduleError error);
-    // After every edit: calendar marks, lists and the set choice.
+    // After every edit, the set choice and the initial value: the main
+    // window is told (dose events, result page), then the calendar marks,
+    // the lists and the set choice follow.
     void ScheduleChanged();
     void FillSetChoice();
     void ApplyAmountChoice();
