@@ -77,6 +77,25 @@ TEST(IniFile, ReportsAFailedWriteAndLeavesTheFile)
     TIniFile ini(base.FilePath("no/such/folder/x.ini"));
     EXPECT_FALSE(ini.WriteString("A", "B", "C"));
     EXPECT_FALSE(ini.LastError().isEmpty());
+
+    // A file that cannot be read is not replaced by the one new line, and a
+    // write-protected one stays as it is.
+    const QString path = base.FilePath("kept.ini");
+    const QByteArray kept = "[DEBUG]\r\nCSV_RANGE=90\r\n";
+    for (const QFileDevice::Permissions permissions :
+         {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
+        WriteAll(path, kept);
+        ASSERT_TRUE(QFile::setPermissions(path, permissions));
+        {
+            testing_seams::FilePermissionsEnforced enforced;
+            TIniFile protectedFile(path);
+            EXPECT_FALSE(protectedFile.WriteString("5_1_1", "UPPER_LIMIT", "20"));
+            ASSERT_TRUE(protectedFile.LastFailure().has_value());
+        }
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        EXPECT_EQ(ReadAll(path), kept);
+        EXPECT_EQ(QDir(base.Path()).entryList(QDir::Files), QStringList{"kept.ini"});
+    }
 }
 
 TEST(AppPaths, SettingsFileLivesInTheBaseFolder)
