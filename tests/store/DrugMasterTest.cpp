@@ -274,9 +274,9 @@ TEST_F(RangeLimitsTest, FailedWriteIsReportedToTheCaller)
     EXPECT_EQ(module.WriteRangeLimits(6, 1, 1, 1.0, 0.5), -1);
     EXPECT_FALSE(module.LastError().isEmpty());
 
-    QString reason;
-    EXPECT_FALSE(WriteRangeLimits(6, 1, 1, 1.0, 0.5, &reason));
-    EXPECT_FALSE(reason.isEmpty());
+    vcl::TWriteFailure failure;
+    EXPECT_FALSE(WriteRangeLimits(6, 1, 1, 1.0, 0.5, &failure));
+    EXPECT_FALSE(failure.Reason.isEmpty());
 
     double upper = 0, lower = 0;
     ReadRangeLimits(6, 1, 1, upper, lower);
