@@ -34,6 +34,12 @@ void ReadRangeLimits(int kubun, int drug, int product, double& upper, double& lo
     const QString section = RangeSection(kubun, drug, product);
     upper = settings.ReadFloat(section, UpperKey, defaultUpper);
     lower = settings.ReadFloat(section, LowerKey, defaultLower);
+    // What the scale dialog could have stored; anything else would paint no
+    // band or the whole graph as in range.
+    if (!(0 <= lower && lower <= upper && upper <= RangeLimitMax)) {
+        upper = defaultUpper;
+        lower = defaultLower;
+    }
 }
 
 bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower, vcl::TWriteFailure* failure)
