@@ -63,9 +63,16 @@ TDiskProblem ProblemOf(const QFile& file)
 
 std::optional<TDiskProblem> DiskChannel::Write(QFile& file, const QByteArray& bytes) const
 {
-    if (file.write(bytes) == bytes.size())
-        return std::nullopt;
-    return ProblemOf(file);
+    // Qt takes a write that stopped part way for a success of fewer bytes
+    // and names no reason; the next write of the rest fails with the reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+        if (now <= 0)
+            return ProblemOf(file);
+        written += now;
+    }
+    return std::nullopt;
 }
 
 std::optional<TDiskProblem> DiskChannel::Sync(QFile& file) const
