@@ -60,37 +60,6 @@ FilePermissionsEnforced::FilePermissionsEnforced() = default;
 FilePermissionsEnforced::~FilePermissionsEnforced() = default;
 #endif
 
-FillingDisk::FillingDisk(qint64 bytesBeforeFull)
-    : bytesBeforeFull_(bytesBeforeFull), previous_(vcl::SetDiskChannel(this))
-{
-}
-
-FillingDisk::~FillingDisk()
-{
-    vcl::SetDiskChannel(previous_);
-}
-
-namespace {
-
-const vcl::TDiskProblem DiskFull{vcl::WriteFailureKind::DiskFull, QStringLiteral("No space left on device")};
-
-} // namespace
-
-std::optional<vcl::TDiskProblem> FillingDisk::Write(QFile& file, const QByteArray& bytes) const
-{
-    if (bytesBeforeFull_ == AtSync || bytes.size() <= bytesBeforeFull_)
-        return DiskChannel::Write(file, bytes);
-    DiskChannel::Write(file, bytes.left(bytesBeforeFull_));
-    return DiskFull;
-}
-
-std::optional<vcl::TDiskProblem> FillingDisk::Sync(QFile& file) const
-{
-    if (bytesBeforeFull_ == AtSync)
-        return DiskFull;
-    return DiskChannel::Sync(file);
-}
-
 bool SetWriteProtection(const QString& path, Protection protection)
 {
     QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup

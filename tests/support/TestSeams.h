@@ -5,7 +5,6 @@
 #include "Clock.h"
 #include "Forms.h"
 #include "MessageBox.h"
-#include "WholeFile.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,25 +50,6 @@ public:
 
 private:
     bool dropped_ = false;
-};
-
-// While it lives, every file the program writes meets a disk that fills up:
-// the first `bytesBeforeFull` bytes reach the file and the write fails, or
-// with AtSync every byte is written and handing them to the disk fails.
-class FillingDisk : public vcl::DiskChannel {
-public:
-    static constexpr qint64 AtSync = -1;
-    explicit FillingDisk(qint64 bytesBeforeFull);
-    ~FillingDisk() override;
-    FillingDisk(const FillingDisk&) = delete;
-    FillingDisk& operator=(const FillingDisk&) = delete;
-
-    std::optional<vcl::TDiskProblem> Write(QFile& file, const QByteArray& bytes) const override;
-    std::optional<vcl::TDiskProblem> Sync(QFile& file) const override;
-
-private:
-    qint64 bytesBeforeFull_;
-    const vcl::DiskChannel* previous_;
 };
 
 // Makes a file or folder read-only for everyone, or writable again by its owner.
