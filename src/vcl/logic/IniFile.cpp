@@ -88,8 +88,8 @@ TIniFile::Lines TIniFile::Load() const
 bool TIniFile::Store(const Lines& content)
 {
     if (content.unreadable) {
-        lastFailure_ = TWriteFailure{WriteFailureKind::Failed, QDir::toNativeSeparators(QFileInfo(fileName_).absoluteFilePath()),
-                                     QStringLiteral("ファイルを読み取れません")};
+        const QString shownName = QDir::toNativeSeparators(QFileInfo(fileName_).absoluteFilePath());
+        lastFailure_ = TWriteFailure{WriteFailureKind::Failed, shownName, QStringLiteral("ファイルを読み取れません")};
         return false;
     }
     const QString eol = content.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
