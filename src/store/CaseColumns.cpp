@@ -141,6 +141,14 @@ std::span<const TColumn> TableColumns(CaseTable table)
     return {};
 }
 
+int TextColumnWidth(CaseTable table, const QString& column)
+{
+    for (const TColumn& each : TableColumns(table))
+        if (column == QLatin1String(each.name))
+            return each.kind == ColumnKind::Text ? each.textLength : 0;
+    return 0;
+}
+
 QString InsertStatement(CaseTable table)
 {
     QStringList names;

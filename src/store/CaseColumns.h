@@ -24,6 +24,8 @@ inline constexpr CaseTable AllCaseTables[] = {CaseTable::Patient, CaseTable::Ana
 
 QString TableName(CaseTable table);                 // "patient", "kaiseki", "touyo", "saiketu"
 std::span<const TColumn> TableColumns(CaseTable table);
+// The usable CP932 bytes of a text column; 0 for a column that is not text.
+int TextColumnWidth(CaseTable table, const QString& column);
 
 // The record's values in its table's column order: int fields as int, double
 // fields as double (exact), text as a non-null string. The patient record's

@@ -8,6 +8,8 @@
 // A drug is keyed by three 1-based numbers (category `kubun`, generic drug,
 // product). One product (5/1/1) has two model variants; every other product
 // has variant 1 only.
+#include "WholeFile.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -81,13 +83,21 @@ int FillSourceList(QStringList& list, int kubun, int drug, int product, int vari
 int ProductDoseForm(int kubun, int drug, int product);
 QString ProductModelName(int kubun, int drug, int product);   // empty when no row matches
 
+// The largest therapeutic-range limit the graph-scale dialog takes; its
+// smallest is 0.
+inline constexpr double RangeLimitMax = 10000;
+
 // The product's therapeutic range from the settings file (section
 // "kubun_drug_product", shared by both variants of 5/1/1), each limit
 // defaulting to the product row when its key is missing or not a number;
-// 0 and 0 for a key without a row. The file is read afresh on every call.
+// 0 and 0 for a key without a row. A stored range the scale dialog could not
+// have confirmed (a limit below 0 or above RangeLimitMax, the upper below the
+// lower) gives the product row's range too. The file is read afresh on every
+// call.
 void ReadRangeLimits(int kubun, int drug, int product, double& upper, double& lower);
-// Stores the range, creating file and section when missing; other lines of
-// the file stay as they were. False, with the reason in `errorText` when
-// given, when the file could not be written.
+// Stores both limits in one write, creating file and section when missing;
+// other lines of the file stay as they were. False, with the reason in
+// `failure` when given, when the file could not be written; it is then as
+// it was.
 bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower,
-                      QString* errorText = nullptr);
+                      vcl::TWriteFailure* failure = nullptr);

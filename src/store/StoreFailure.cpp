@@ -11,7 +11,9 @@ enum SqliteCode {
     SqliteBusy = 5,
     SqliteLocked = 6,
     SqliteReadOnly = 8,
+    SqliteIoErr = 10,
     SqliteCorrupt = 11,
+    SqliteFull = 13,
     SqliteCantOpen = 14,
     SqliteNotADb = 26,
 };
@@ -28,12 +30,19 @@ StoreFailureKind StoreFailureKindOf(const QSqlError& error)
     case SqliteBusy:
     case SqliteLocked: return StoreFailureKind::InUse;
     case SqliteReadOnly: return StoreFailureKind::ReadOnly;
+    case SqliteFull: return StoreFailureKind::DiskFull;
+    case SqliteIoErr: return StoreFailureKind::IoError;
     case SqliteCorrupt:
     case SqliteNotADb: return StoreFailureKind::NotCaseDatabase;
     case SqlitePerm:
     case SqliteCantOpen: return StoreFailureKind::CannotOpen;
     default: return StoreFailureKind::Failed;
     }
+}
+
+StoreFailureKind SettingsFailureKind(vcl::WriteFailureKind kind)
+{
+    return kind == vcl::WriteFailureKind::DiskFull ? StoreFailureKind::DiskFull : StoreFailureKind::SettingsNotWritten;
 }
 
 QString StoreFailureText(const TStoreFailure& failure)
@@ -59,8 +68,20 @@ QString StoreFailureText(const TStoreFailure& failure)
         first = QStringLiteral("データベース %1 に書き込めません。ファイルとフォルダの書き込み禁止を解除してください。")
                     .arg(file);
         break;
+    case StoreFailureKind::DiskFull:
+        first = QStringLiteral("ディスクの空き容量が足りないため、%1 に書き込めません。"
+                               "不要なファイルを削除して空きを作ってから、もう一度実行してください。")
+                    .arg(file);
+        break;
+    case StoreFailureKind::IoError:
+        first = QStringLiteral("%1 の読み書きに失敗しました（ディスクのエラー）。"
+                               "ディスクの接続と状態を確認してから、もう一度実行してください。")
+                    .arg(file);
+        break;
     case StoreFailureKind::SettingsNotWritten:
-        first = QStringLiteral("設定ファイルに書き込めません。ファイルとフォルダの書き込み禁止を解除してください。");
+        first = QStringLiteral("設定ファイル %1 に書き込めません。ファイルとフォルダの書き込み禁止を解除し、"
+                               "ディスクを確認してください。")
+                    .arg(file);
         break;
     case StoreFailureKind::Failed:
         first = QStringLiteral("データベースの読み書きに失敗しました。もう一度実行してください。");

@@ -4,6 +4,7 @@
 
 #include "AppPaths.h"
 #include "IniFile.h"
+#include "NumberFormat.h"
 
 namespace {
 
@@ -33,21 +34,23 @@ void ReadRangeLimits(int kubun, int drug, int product, double& upper, double& lo
     const QString section = RangeSection(kubun, drug, product);
     upper = settings.ReadFloat(section, UpperKey, defaultUpper);
     lower = settings.ReadFloat(section, LowerKey, defaultLower);
+    // What the scale dialog could have stored; anything else would paint no
+    // band or the whole graph as in range.
+    if (!(0 <= lower && lower <= upper && upper <= RangeLimitMax)) {
+        upper = defaultUpper;
+        lower = defaultLower;
+    }
 }
 
-bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower, QString* errorText)
+bool WriteRangeLimits(int kubun, int drug, int product, double upper, double lower, vcl::TWriteFailure* failure)
 {
-    QString error;
-    const QString file = vcl::SettingsFileForWriting(&error);
-    if (file.isEmpty()) {
-        if (errorText)
-            *errorText = error;
+    const QString file = vcl::SettingsFileForWriting(failure);
+    if (file.isEmpty())
         return false;
-    }
     vcl::TIniFile settings(file);
-    const QString section = RangeSection(kubun, drug, product);
-    const bool written = settings.WriteFloat(section, UpperKey, upper) && settings.WriteFloat(section, LowerKey, lower);
-    if (errorText)
-        *errorText = written ? QString() : settings.LastError();
+    const bool written = settings.WriteStrings(RangeSection(kubun, drug, product),
+                                               {{UpperKey, vcl::FloatToStr(upper)}, {LowerKey, vcl::FloatToStr(lower)}});
+    if (!written && failure)
+        *failure = *settings.LastFailure();
     return written;
 }

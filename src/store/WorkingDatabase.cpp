@@ -1,6 +1,7 @@
 #include "WorkingDatabase.h"
 
 #include "AppPaths.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@ QString WorkingDatabasePath()
 
 bool EnsureWorkingDatabase(QString* errorText)
 {
+    // A Japanese line saying what failed and what to do, the technical reason below.
     auto fail = [errorText](const QString& text) {
         if (errorText)
             *errorText = text;
@@ -30,20 +32,27 @@ bool EnsureWorkingDatabase(QString* errorText)
     if (QFileInfo::exists(working))
         return true;
     const QString source = TemplateDatabasePath();
+    auto unreadableTemplate = [&fail, &source](const QString& reason) {
+        return fail(QStringLiteral("データベースのひな形 %1 を読めません。プログラムを入れ直してください。\n%1: %2")
+                        .arg(QDir::toNativeSeparators(source), reason));
+    };
+    QFile templateFile(source);
     if (!QFileInfo(source).isFile())
-        return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(source),
-                                                 QStringLiteral("テンプレートのデータベースがありません")));
+        return unreadableTemplate(QStringLiteral("ファイルがありません"));
+    if (!templateFile.open(QIODevice::ReadOnly))
+        return unreadableTemplate(templateFile.errorString());
+    const QByteArray content = templateFile.readAll();
+    if (templateFile.error() != QFileDevice::NoError)
+        return unreadableTemplate(templateFile.errorString());
     const QString folder = QFileInfo(working).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder),
-                                                 QStringLiteral("フォルダを作成できません")));
-    // QFile::copy refuses an existing target, so a file that appeared in the
-    // meantime is never overwritten.
-    QFile templateFile(source);
-    if (!templateFile.copy(working))
-        return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(working), templateFile.errorString()));
-    // An installed template may be read-only; the working copy must not be.
-    QFile::setPermissions(working, QFile::permissions(working) | QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                       | QFileDevice::ReadUser | QFileDevice::WriteUser);
+        return fail(QStringLiteral("データベースのフォルダー %1 を作成できません。%2\n%1: フォルダーを作成できません")
+                        .arg(QDir::toNativeSeparators(folder),
+                             vcl::WriteFailureAdvice(vcl::WriteFailureKind::Failed)));
+    // A working file that appeared in the meantime is never overwritten.
+    if (const std::optional<vcl::TWriteFailure> failure =
+            vcl::WriteWholeFile(working, content, vcl::ExistingTarget::Keep))
+        return fail(QStringLiteral("データベース %1 を作成できません。%2")
+                        .arg(failure->FileName, vcl::WriteFailureText(*failure)));
     return true;
 }

@@ -8,7 +8,8 @@ QString TemplateDatabasePath();   // <base>/DataSource.dat
 QString WorkingDatabasePath();    // <base>/MDB/TDM.mdb
 
 // When the working file is missing: creates its folder and copies the
-// template to it (writable for the user). An existing working file is left
-// alone. True when the working file exists afterwards; false, with the reason
-// in `errorText` when given, otherwise.
+// template to it (writable for the user), whole or not at all. An existing
+// working file is left alone. True when the working file exists afterwards;
+// false otherwise, with a Japanese line saying what failed and what to do and
+// the technical reason below it in `errorText` when given.
 bool EnsureWorkingDatabase(QString* errorText = nullptr);

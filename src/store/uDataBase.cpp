@@ -150,10 +150,12 @@ bool TDataModule1::ProbeWrite()
     query.exec(QStringLiteral("ROLLBACK"));
     if (written)
         return true;
-    // A failed journal is a folder that cannot be written to, too.
-    const StoreFailureKind kind = StoreFailureKindOf(error);
-    return Fail(Component::Database, kind == StoreFailureKind::InUse ? kind : StoreFailureKind::ReadOnly,
-                ErrorText(error));
+    // A journal that cannot be made is a folder that cannot be written to,
+    // unless the disk told why.
+    StoreFailureKind kind = StoreFailureKindOf(error);
+    if (kind != StoreFailureKind::InUse && kind != StoreFailureKind::DiskFull && kind != StoreFailureKind::IoError)
+        kind = StoreFailureKind::ReadOnly;
+    return Fail(Component::Database, kind, ErrorText(error));
 }
 
 QSqlQuery TDataModule1::NewQuery() const
@@ -229,10 +231,10 @@ bool TDataModule1::InsertRow(CaseTable table, const QVariantList& values)
 int TDataModule1::WriteRangeLimits(int kubun, int drug, int product, double upper, double lower)
 {
     failure_ = TStoreFailure{};
-    QString reason;
-    if (::WriteRangeLimits(kubun, drug, product, upper, lower, &reason))
+    vcl::TWriteFailure failure;
+    if (::WriteRangeLimits(kubun, drug, product, upper, lower, &failure))
         return 0;
-    // The reason names the file.
-    failure_ = {StoreFailureKind::SettingsNotWritten, reason, QString()};
+    failure_ = {SettingsFailureKind(failure.Kind), QStringLiteral("%1: %2").arg(failure.FileName, failure.Reason),
+                failure.FileName};
     return -1;
 }

@@ -87,6 +87,19 @@ TEST_F(PatientSearchDialog, TypedQuotesAndWildcardsMatchThemselves)
     EXPECT_EQ(boxes.count(), 0);
 }
 
+// A name longer than its field is stored cut; typed in full it still finds it.
+TEST_F(PatientSearchDialog, ANameTypedInFullFindsTheNameStoredCut)
+{
+    const QString name = QStringLiteral("寿限無寿限無五劫の擦り切れ");   // 26 bytes, 20 stored
+    AddPatient({QStringLiteral("20260103090000"), QStringLiteral("1"), name, {}, {}, QStringLiteral("ABCDEFGHIJKL")});
+    Search(dialog->Edit2, name);
+    ASSERT_EQ(dialog->Results().size(), 1u);
+    EXPECT_EQ(dialog->Results()[0].patient_name, name.left(10));
+    dialog->Edit2->clear();
+    Search(dialog->Edit6, QStringLiteral("ABCDEFGHIJKL"));   // 12 bytes, 10 stored
+    EXPECT_EQ(dialog->Results().size(), 1u);
+}
+
 TEST_F(PatientSearchDialog, OnlyARowShowingAHitCanBeChosenAndClearShowsNone)
 {
     AddPatient({QStringLiteral("20260104090000"), QStringLiteral("11"), QStringLiteral("山田"),

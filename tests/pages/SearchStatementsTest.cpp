@@ -38,8 +38,8 @@ TEST(SearchStatements, CaseSearchListsAnalysedCasesNewestFirst)
 
 TEST(SearchStatements, TypedTextIsBoundNeverWrittenIntoTheStatement)
 {
-    const TSearchFields fields{QStringLiteral("' OR 1=1 --"), QStringLiteral("O'Neil%_\\"), {}, {}, {}};
-    const QVariantList expected{QStringLiteral("' OR 1=1 --%"), QStringLiteral("O'Neil\\%\\_\\\\%")};
+    const TSearchFields fields{QStringLiteral("'OR 1=1--"), QStringLiteral("O'Neil%_\\"), {}, {}, {}};
+    const QVariantList expected{QStringLiteral("'OR 1=1--%"), QStringLiteral("O'Neil\\%\\_\\\\%")};
     const auto patient = BuildPatientSearchSql(fields);
     ASSERT_TRUE(patient);
     for (const TSearchStatement& statement : {*patient, BuildCaseSearchSql(fields)}) {

@@ -38,7 +38,7 @@ TEST(GraphRange, AnAxisOfAtLeastOneEvenForNonsenseSettings)
 {
     testing_seams::TempBaseDir base;
     vcl::TIniFile ini(vcl::SettingsFilePath());
-    ASSERT_TRUE(ini.WriteString("6_1_1", "UPPER_LIMIT", "0.2"));
+    ASSERT_TRUE(ini.WriteStrings("6_1_1", {{"UPPER_LIMIT", "0.2"}, {"LOWER_LIMIT", "0.1"}}));
     TGraphState graph;
     SetGraphRangeFromLimits(graph, {6, 1, 1, 1});
     EXPECT_EQ(graph.GraphYMax, 1);

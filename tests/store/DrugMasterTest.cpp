@@ -266,6 +266,30 @@ TEST_F(RangeLimitsTest, HandEditedFileKeepsItsLinesAndBadValuesFallBack)
     EXPECT_TRUE(text.contains(QStringLiteral("CSV_RANGE=180\r\n")));
 }
 
+// A range the scale dialog could not have stored would paint no band or the
+// whole graph as in range: the product's own range is taken instead.
+TEST_F(RangeLimitsTest, AStoredRangeTheScaleCouldNotConfirmGivesTheProductsRange)
+{
+    struct Case {
+        const char* upper;
+        const char* lower;
+        double wantUpper, wantLower;   // lithium's own range is 1.2 .. 0.3
+    };
+    const Case cases[] = {
+        {"1.5", "0.5", 1.5, 0.5},     {"0.8", "0.8", 0.8, 0.8},   {"0", "0", 0, 0},           {"10000", "0", 10000, 0},
+        {"0.5", "1.5", 1.2, 0.3},     {"1.5", "-0.5", 1.2, 0.3},  {"-1", "-2", 1.2, 0.3},     {"10000.5", "0.5", 1.2, 0.3},
+        {"1e300", "0.5", 1.2, 0.3},   {"inf", "0.5", 1.2, 0.5},   {"abc", "1.5", 1.2, 0.3},   // not a number: its default
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.upper << " .. " << c.lower);
+        WriteAll(settingsPath, QByteArray("[6_1_1]\r\nUPPER_LIMIT=") + c.upper + "\r\nLOWER_LIMIT=" + c.lower + "\r\n");
+        double upper = -1, lower = -1;
+        ReadRangeLimits(6, 1, 1, upper, lower);
+        EXPECT_EQ(upper, c.wantUpper);
+        EXPECT_EQ(lower, c.wantLower);
+    }
+}
+
 TEST_F(RangeLimitsTest, FailedWriteIsReportedToTheCaller)
 {
     // A folder where the settings file should be cannot be written.
@@ -274,9 +298,9 @@ TEST_F(RangeLimitsTest, FailedWriteIsReportedToTheCaller)
     EXPECT_EQ(module.WriteRangeLimits(6, 1, 1, 1.0, 0.5), -1);
     EXPECT_FALSE(module.LastError().isEmpty());
 
-    QString reason;
-    EXPECT_FALSE(WriteRangeLimits(6, 1, 1, 1.0, 0.5, &reason));
-    EXPECT_FALSE(reason.isEmpty());
+    vcl::TWriteFailure failure;
+    EXPECT_FALSE(WriteRangeLimits(6, 1, 1, 1.0, 0.5, &failure));
+    EXPECT_FALSE(failure.Reason.isEmpty());
 
     double upper = 0, lower = 0;
     ReadRangeLimits(6, 1, 1, upper, lower);

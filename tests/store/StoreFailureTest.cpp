@@ -107,3 +107,24 @@ TEST_F(StoreTest, ALockHeldByAnotherProgramIsWaitedForBrieflyThenReportedAsInUse
     EXPECT_EQ(store->LastFailure().Kind, StoreFailureKind::None);
     EXPECT_TRUE(store->LastFailureText().isEmpty());
 }
+
+// A full disk says so and what to do, not "try again".
+TEST_F(StoreTest, AFullDiskTellsTheCauseAndWhatToDo)
+{
+    ASSERT_EQ(store->OpenDatabase(), 0) << store->LastError().toStdString();
+    QSqlQuery own(QSqlDatabase::database(TDataModule1::ConnectionName));
+    // A database that may not grow gets SQLite's answer for a full disk.
+    ASSERT_TRUE(own.exec(QStringLiteral("PRAGMA page_count")) && own.next());
+    ASSERT_TRUE(own.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(own.value(0).toInt())));
+    TAnalysisRecord analysis = ResetAnalysisRecord();
+    analysis.comment = QString(400, QChar(u'所'));
+    int result = 0;
+    for (analysis.kaiseki_id = 0; analysis.kaiseki_id < 100 && result == 0; ++analysis.kaiseki_id)
+        result = store->SaveAnalysis(analysis);
+    ASSERT_EQ(result, -1);
+    EXPECT_EQ(store->LastFailure().Kind, StoreFailureKind::DiskFull);
+    EXPECT_TRUE(FirstLine(store->LastFailureText())
+                    .startsWith(QStringLiteral("ディスクの空き容量が足りないため、%1 に書き込めません。")
+                                    .arg(QDir::toNativeSeparators(WorkingDatabasePath()))))
+        << store->LastFailureText().toStdString();
+}

@@ -77,6 +77,20 @@ TEST(IniFile, ReportsAFailedWriteAndLeavesTheFile)
     TIniFile ini(base.FilePath("no/such/folder/x.ini"));
     EXPECT_FALSE(ini.WriteString("A", "B", "C"));
     EXPECT_FALSE(ini.LastError().isEmpty());
+
+    // A file that cannot be read is not replaced by the new line alone; a write-protected one stays.
+    const QString path = base.FilePath("kept.ini");
+    for (const auto permissions : {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
+        WriteAll(path, "[DEBUG]\r\nCSV_RANGE=90\r\n");
+        ASSERT_TRUE(QFile::setPermissions(path, permissions));
+        {
+            testing_seams::FilePermissionsEnforced enforced;
+            EXPECT_FALSE(TIniFile(path).WriteString("5_1_1", "UPPER_LIMIT", "20"));
+        }
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        EXPECT_EQ(ReadAll(path), QByteArray("[DEBUG]\r\nCSV_RANGE=90\r\n"));
+        EXPECT_EQ(QDir(base.Path()).entryList(QDir::Files), QStringList{"kept.ini"});
+    }
 }
 
 TEST(AppPaths, SettingsFileLivesInTheBaseFolder)

@@ -1,14 +1,24 @@
 #include "SearchStatements.h"
 
+#include "CaseColumns.h"
 #include "CaseSearch.h"
+#include "Cp932.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// The filled fields' conditions and values, in the fixed field order.
-void AddConditions(const TSearchFields& fields, const std::array<QString, 5>& columns, QStringList& conditions,
+// The patient table's columns of the five fields, in the fixed field order.
+const std::array<QString, 5> PatientColumns = {QStringLiteral("patient_id"), QStringLiteral("patient_name"),
+                                               QStringLiteral("patient_name_kana"), QStringLiteral("sinryouka_id"),
+                                               QStringLiteral("doctor_id")};
+
+// The filled fields' conditions and values, in the fixed field order, each
+// column named with `prefix`. A stored field holds at most its width in
+// bytes, so typed text is searched only up to that width: a name typed in
+// full still finds the name that was stored cut.
+void AddConditions(const TSearchFields& fields, const QString& prefix, QStringList& conditions,
                    QVariantList& values)
 {
     const std::array<const QString*, 5> texts = {&fields.PatientNumber, &fields.Name, &fields.Kana,
@@ -16,8 +26,9 @@ void AddConditions(const TSearchFields& fields, const std::array<QString, 5>& co
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (texts[i]->isEmpty())
             continue;
-        conditions << LikePrefixCondition(columns[i]);
-        values << LikePrefixPattern(*texts[i]);
+        conditions << LikePrefixCondition(prefix + PatientColumns[i]);
+        values << LikePrefixPattern(
+            vcl::CutToCp932Bytes(*texts[i], TextColumnWidth(CaseTable::Patient, PatientColumns[i])));
     }
 }
 
@@ -30,12 +41,9 @@ bool TSearchFields::IsEmpty() const
 
 std::optional<TSearchStatement> BuildPatientSearchSql(const TSearchFields& fields)
 {
-    static const std::array<QString, 5> columns = {
-        QStringLiteral("patient_id"), QStringLiteral("patient_name"), QStringLiteral("patient_name_kana"),
-        QStringLiteral("sinryouka_id"), QStringLiteral("doctor_id")};
     QStringList conditions;
     TSearchStatement statement;
-    AddConditions(fields, columns, conditions, statement.Values);
+    AddConditions(fields, QString(), conditions, statement.Values);
     if (conditions.isEmpty())
         return std::nullopt;
     statement.Sql = QStringLiteral("SELECT * FROM patient WHERE ") + conditions.join(QStringLiteral(" AND "));
@@ -44,13 +52,9 @@ std::optional<TSearchStatement> BuildPatientSearchSql(const TSearchFields& field
 
 TSearchStatement BuildCaseSearchSql(const TSearchFields& fields)
 {
-    static const std::array<QString, 5> columns = {
-        QStringLiteral("patient.patient_id"), QStringLiteral("patient.patient_name"),
-        QStringLiteral("patient.patient_name_kana"), QStringLiteral("patient.sinryouka_id"),
-        QStringLiteral("patient.doctor_id")};
     QStringList conditions;
     TSearchStatement statement;
-    AddConditions(fields, columns, conditions, statement.Values);
+    AddConditions(fields, QStringLiteral("patient."), conditions, statement.Values);
     statement.Sql = QStringLiteral(
         "SELECT kaiseki.patient_id, kaiseki.kaiseki_id, patient.patient_id, patient.patient_name,"
         " patient.sinryouka_id, patient.doctor_id, kaiseki.kubun_id, kaiseki.yakuzainame_id, kaiseki.analysis_date"

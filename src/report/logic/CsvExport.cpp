@@ -4,11 +4,11 @@
 #include "DateTimeFormat.h"
 #include "NumberFormat.h"
 #include "ScheduleSort.h"
+#include "WholeFile.h"
 #include "WholeMinutes.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 #include <initializer_list>
@@ -171,16 +171,7 @@ bool WriteCsvReport(const TCsvInput& input, const TConcentrationAt& concentratio
     if (!QDir(folder).exists() && !QDir().mkpath(folder))
         return fail(QStringLiteral("フォルダー %1 を作成できません。").arg(QDir::toNativeSeparators(folder)));
     const QByteArray bytes = CsvReportBytes(CsvReportLines(input, concentration));
-    QSaveFile file(info.absoluteFilePath());
-    const QString shownName = QDir::toNativeSeparators(info.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("%1: %2").arg(shownName, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("%1: %2").arg(shownName, reason));
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("%1: %2").arg(shownName, file.errorString()));
+    if (const std::optional<vcl::TWriteFailure> failure = vcl::WriteWholeFile(info.absoluteFilePath(), bytes))
+        return fail(vcl::WriteFailureText(*failure));
     return true;
 }

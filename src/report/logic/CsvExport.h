@@ -34,9 +34,9 @@ QStringList CsvReportLines(const TCsvInput& input, const TConcentrationAt& conce
 // The lines as the file holds them: CP932, each line ended by CR LF.
 QByteArray CsvReportBytes(const QStringList& lines);
 
-// Writes the export to fileName, creating missing folders. It is written to a
-// temporary file beside it first, so a failed export leaves no half file and
-// an existing file as it was. False, with the reason in errorText, when the
-// folder, the file, a write or the final rename failed.
+// Writes the export to fileName, creating missing folders, whole or not at
+// all (WriteWholeFile): a failed export leaves no half file and an existing
+// file as it was. False, with what failed, what to do and the reason in
+// errorText, when the folder or the file could not be written.
 bool WriteCsvReport(const TCsvInput& input, const TConcentrationAt& concentration, const QString& fileName,
                     QString* errorText = nullptr);

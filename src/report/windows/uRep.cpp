@@ -2,7 +2,9 @@
 
 #include "Fonts.h"
 #include "ReportLayout.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -170,14 +172,24 @@ bool TQuickReport1::Render(const TReportContent& content, QPagedPaintDevice& dev
 
 bool TQuickReport1::PrintToPdf(const TReportInput& input, const QString& fileName, QString* errorText)
 {
-    QPdfWriter writer(fileName);
-    writer.setPageLayout(ReportPageLayout());
-    writer.setTitle(QStringLiteral("解析結果報告書"));
-    writer.setCreator(QStringLiteral("Quorvel"));
-    QString reason;
-    if (!Render(BuildReportContent(input), writer, &reason)) {
-        Fail(errorText, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()),
-                                                      reason));
+    // The PDF is made in memory and then written whole, so a failed write
+    // leaves no broken file and an earlier file of that name as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(ReportPageLayout());
+        writer.setTitle(QStringLiteral("解析結果報告書"));
+        writer.setCreator(QStringLiteral("Quorvel"));
+        QString reason;
+        if (!Render(BuildReportContent(input), writer, &reason)) {
+            Fail(errorText, QStringLiteral("%1: %2").arg(
+                                QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()), reason));
+            return false;
+        }
+    }
+    if (const std::optional<vcl::TWriteFailure> failure = vcl::WriteWholeFile(fileName, pdf.data())) {
+        Fail(errorText, vcl::WriteFailureText(*failure));
         return false;
     }
     return true;

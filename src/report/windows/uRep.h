@@ -17,7 +17,8 @@ public:
     explicit TQuickReport1(QObject* parent = nullptr);
 
     // Each returns false, with the reason in `errorText` when given, when
-    // the output could not be started.
+    // the output could not be made; a PDF file is written whole or not at
+    // all, and then the text says what failed and what to do.
     bool PrintToPdf(const TReportInput& input, const QString& fileName, QString* errorText = nullptr);
     bool PrintToPrinter(const TReportInput& input, const QString& printerName, QString* errorText = nullptr);
 

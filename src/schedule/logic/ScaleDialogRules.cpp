@@ -1,5 +1,7 @@
 #include "ScaleDialogRules.h"
 
+#include "DrugMaster.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -62,7 +64,9 @@ std::optional<TScaleRefusal> CheckScaleEntry(const TScaleEntry& e, const TGraphS
         return Refusal(u"横軸の設定が不正です。", TScaleField::ViewStart);
     if (!(e.YMax > e.YMin && WholePart(e.YMax) > WholePart(e.YMin)))
         return Refusal(u"縦軸の設定が不正です。", TScaleField::YMax);
-    if (!(e.RangeUpper >= e.RangeLower))
+    // A range outside the cells' own limits (typed and confirmed before the
+    // cell was left) would not be taken back from the settings file.
+    if (!(e.RangeUpper >= e.RangeLower && e.RangeLower >= 0 && e.RangeUpper <= RangeLimitMax))
         return Refusal(u"有効値領域の設定が不正です。", TScaleField::RangeUpper);
     if (!(graph.GraphFirstDay <= e.ViewStart && e.ViewStart <= graph.GraphLastDay))
         return Refusal(u"表示開始年月日が不正です。", TScaleField::ViewStart);

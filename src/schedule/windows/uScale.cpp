@@ -49,10 +49,10 @@ TfrmScale::TfrmScale(TMainWindowHub& hub, QWidget* parent) : TFillOnShowForm(par
                                   {.Min = 0, .Max = 10000, .Default = 0, .Format = format});
     Label5 = AddCaption(this, QStringLiteral("有効治療域上限"), LabelLeft, row(2) + 4);
     StringGridEx3 = AddNumberCell(this, QStringLiteral("StringGridEx3"), FieldLeft, row(2), CellWidth,
-                                  {.Min = 0, .Max = 10000, .Default = 10, .Format = format});
+                                  {.Min = 0, .Max = RangeLimitMax, .Default = 10, .Format = format});
     Label6 = AddCaption(this, QStringLiteral("有効治療域下限"), LabelLeft, row(3) + 4);
     StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, row(3), CellWidth,
-                                  {.Min = 0, .Max = 10000, .Default = 10, .Format = format});
+                                  {.Min = 0, .Max = RangeLimitMax, .Default = 10, .Format = format});
     AddCaption(this, QStringLiteral("表示開始年月日"), LabelLeft, row(4) + 4);
     DateTimePicker2 = AddDatePicker(this, QStringLiteral("DateTimePicker2"), FieldLeft, row(4));
     AddCaption(this, QStringLiteral("表示終了年月日"), LabelLeft, row(5) + 4);

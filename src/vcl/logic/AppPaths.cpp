@@ -80,30 +80,30 @@ QString SettingsFilePath()
     return QFileInfo::exists(perUser) ? perUser : SettingsBesideProgram();
 }
 
-QString SettingsFileForWriting(QString* errorText)
+QString SettingsFileForWriting(TWriteFailure* failure)
 {
-    if (errorText)
-        errorText->clear();
     if (CanWriteInto(AppBaseDir()))
         return SettingsBesideProgram();
     const QString perUser = PerUserSettings();
     if (QFileInfo::exists(perUser))
         return perUser;
-    auto fail = [errorText](const QString& path, const QString& reason) {
-        if (errorText)
-            *errorText = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+    auto fail = [failure](const TWriteFailure& why) {
+        if (failure)
+            *failure = why;
         return QString();
     };
     const QString folder = QFileInfo(perUser).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(folder, QStringLiteral("フォルダを作成できません"));
+        return fail({WriteFailureKind::NotWritable, QDir::toNativeSeparators(folder),
+                     QStringLiteral("フォルダーを作成できません")});
     // The settings made beside the program so far carry on in the new file.
     const QString beside = SettingsBesideProgram();
     if (QFileInfo::exists(beside)) {
         QFile source(beside);
-        if (!source.copy(perUser))
-            return fail(perUser, source.errorString());
-        QFile::setPermissions(perUser, QFile::permissions(perUser) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        if (!source.open(QIODevice::ReadOnly))
+            return fail({WriteFailureKind::Failed, QDir::toNativeSeparators(beside), source.errorString()});
+        if (const std::optional<TWriteFailure> failed = WriteWholeFile(perUser, source.readAll(), ExistingTarget::Keep))
+            return fail(*failed);
     }
     return perUser;
 }

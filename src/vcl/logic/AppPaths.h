@@ -3,6 +3,8 @@
 // (the working database, its template, the settings file), except the
 // settings of a program whose folder cannot be written to. Tests point the
 // base folder at a temporary one.
+#include "WholeFile.h"
+
 #include <QString>
 
 namespace vcl {
@@ -19,8 +21,8 @@ QString SettingsFilePath();
 // The settings file to write: the one beside the executable while its folder
 // can be written to, else the per-user file, which a first write starts as a
 // copy of the file beside the executable. Empty, with the reason in
-// `errorText` when given, when the per-user file cannot be started.
-QString SettingsFileForWriting(QString* errorText = nullptr);
+// `failure` when given, when the per-user file cannot be started.
+QString SettingsFileForWriting(TWriteFailure* failure = nullptr);
 
 QString VersionText();   // "3.6.1.1", from the build
 

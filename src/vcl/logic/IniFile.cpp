@@ -3,8 +3,9 @@
 #include "Cp932.h"
 #include "NumberFormat.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace vcl {
@@ -56,9 +57,17 @@ TIniFile::Lines TIniFile::Load() const
 {
     Lines content;
     QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A file that is there but cannot be read must not be written over
+        // with only the new line.
+        content.unreadable = QFileInfo(fileName_).isFile();
         return content;
+    }
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        content.unreadable = true;
+        return content;
+    }
     // Files written on Windows are CP932; ours are UTF-8. Keep what was found.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -78,22 +87,22 @@ TIniFile::Lines TIniFile::Load() const
 
 bool TIniFile::Store(const Lines& content)
 {
+    if (content.unreadable) {
+        const QString shownName = QDir::toNativeSeparators(QFileInfo(fileName_).absoluteFilePath());
+        lastFailure_ = TWriteFailure{WriteFailureKind::Failed, shownName, QStringLiteral("ファイルを読み取れません")};
+        return false;
+    }
     const QString eol = content.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text;
     for (const QString& line : content.lines)
         text += line + eol;
-    const QByteArray bytes = content.cp932 ? ToCp932(text) : text.toUtf8();
-    QSaveFile file(fileName_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        lastError_ = QStringLiteral("%1: %2").arg(fileName_, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        lastError_ = QStringLiteral("%1: %2").arg(fileName_, file.errorString());
-        return false;
-    }
-    lastError_.clear();
-    return true;
+    lastFailure_ = WriteWholeFile(fileName_, content.cp932 ? ToCp932(text) : text.toUtf8());
+    return !lastFailure_;
+}
+
+QString TIniFile::LastError() const
+{
+    return lastFailure_ ? QStringLiteral("%1: %2").arg(lastFailure_->FileName, lastFailure_->Reason) : QString();
 }
 
 int TIniFile::FindSection(const QStringList& lines, const QString& section)
@@ -161,13 +170,18 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 bool TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
+    return WriteStrings(section, {{key, value}});
+}
+
+bool TIniFile::WriteStrings(const QString& section, const TKeyValues& values)
+{
     Lines content = Load();
-    const QString newLine = key + QLatin1Char('=') + value;
-    const int header = FindSection(content.lines, section);
+    int header = FindSection(content.lines, section);
     if (header < 0) {
         content.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        content.lines.append(newLine);
-    } else {
+        header = static_cast<int>(content.lines.size()) - 1;
+    }
+    for (const auto& [key, value] : values) {
         int end = 0;
         const int line = FindKey(content.lines, header, key, &end);
         if (line >= 0) {
@@ -176,7 +190,7 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
             SplitKeyValue(content.lines[line], &existingKey, nullptr);
             content.lines[line] = existingKey + QLatin1Char('=') + value;
         } else {
-            content.lines.insert(end, newLine);
+            content.lines.insert(end, key + QLatin1Char('=') + value);
         }
     }
     return Store(content);
