@@ -4,13 +4,19 @@
 #include "DrugPage.h"
 #include "Exceptions.h"
 #include "PatientPage.h"
+#include "TApplication.h"
 #include "ScheduleSetOps.h"
 #include "Ucommon.h"
 #include "plButton.h"
 #include "uCaseSearch.h"
 #include "uPatientSearch.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTranslator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,4 +300,29 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
     frmMain->CalcConcAllSets(vcl::EncodeDate(2026, 12, 2) + 0.5, values, k);
     EXPECT_EQ(k, 1); // sets 0 and 1 in use
     EXPECT_GT(values[0], 0.0);
+}
+
+// Qt's own windows speak Japanese once the program has loaded Qt's
+// translation: the save dialog's labels and buttons, a line edit's menu.
+TEST(QtJapanese, SaveDialogAndLineEditMenu)
+{
+    QTranslator* translator = InstallQtJapanese(*QCoreApplication::instance());
+    ASSERT_NE(translator, nullptr);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+        texts << button->text();
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    for (const char* japanese : {"ファイル名(&N):", "ファイルの種類:", "保存(&S)", "キャンセル", "元に戻す(&U)\tCtrl+Z",
+                                 "貼り付け(&P)\tCtrl+V", "すべてを選択\tCtrl+A"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(japanese))) << japanese;
 }
