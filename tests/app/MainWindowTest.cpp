@@ -1,7 +1,10 @@
 #include "MainWindowFixture.h"
 #include "StoredCase.h"
 
+#include "DrugMaster.h"
 #include "DrugPage.h"
+#include "DrugSelection.h"
+#include "FitTextLabel.h"
 #include "Exceptions.h"
 #include "PatientPage.h"
 #include "TApplication.h"
@@ -18,6 +21,7 @@
 #include <QMenu>
 #include <QTranslator>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -325,4 +329,34 @@ TEST(QtJapanese, SaveDialogAndLineEditMenu)
     for (const char* japanese : {"ファイル名(&N):", "ファイルの種類:", "保存(&S)", "キャンセル", "元に戻す(&U)\tCtrl+Z",
                                  "貼り付け(&P)\tCtrl+V", "すべてを選択\tCtrl+A"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(japanese))) << japanese;
+}
+
+// The header's product and source panels show every product name and source
+// label of the drug master whole, at the size the drug page gives them or a
+// smaller one that still reads; so do the generic names.
+TEST_F(MainWindowTest, HeaderPanelsShowEveryNameOfTheDrugMasterWhole)
+{
+    StartProgram();
+    const TMainHeader& header = frmMain->Header();
+    auto expectWhole = [](QLabel* label, const QString& text, int pointSize) {
+        auto* panel = qobject_cast<TFitTextLabel*>(label);
+        ASSERT_TRUE(panel);
+        QFont font = panel->font();
+        font.setPointSize(pointSize);
+        panel->setFont(font);
+        panel->setText(text);
+        const QFont fitted = panel->FittedFont();
+        EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(text), panel->TextWidth()) << text.toStdString();
+        EXPECT_GE(fitted.pointSizeF(), 7.0) << text.toStdString();
+    };
+    for (const TProductEntry& product : ProductTable()) {
+        const TDrugKey key{product.kubun, product.drug, product.product, 0};
+        expectWhole(header.Panel7, QString::fromUtf8(product.name), HeaderFontSizes(key, ParamSource::Population).Product);
+    }
+    for (const TSourceEntry& source : SourceTable()) {
+        const TDrugKey key{source.kubun, source.drug, source.product, 0};
+        expectWhole(header.Panel28, QString::fromUtf8(source.label), HeaderFontSizes(key, ParamSource::Population).Source);
+    }
+    for (const TDrugEntry& drug : DrugTable())
+        expectWhole(header.Panel4, QString::fromUtf8(drug.name), 12);
 }
