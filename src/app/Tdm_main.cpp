@@ -24,6 +24,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowPlacement.h"
 #include "WindowsAlive.h"
 #include "ResultDialogs.h"
 #include "uSplash.h"
@@ -77,6 +78,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     // 1034 x 772 with the frame of the desktop the program was designed on.
     setFixedSize(1018, 734);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    CenterOnScreen(this);
 
     BuildHeader(client);
     BuildPages(client);

@@ -24,6 +24,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -84,10 +85,12 @@ TEST_F(MainWindowTest, AWriteProtectedWorkingFileStopsTheStartWithTheFileNamed)
     testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::Writable);
 }
 
-TEST_F(MainWindowTest, CaptionCarriesTheBuildVersion)
+TEST_F(MainWindowTest, CaptionCarriesTheBuildVersionAndTheWindowOpensCentred)
 {
     StartProgram();
     EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Quorvel Ver.3.6.1.1M"));
+    const QPoint offCentre = frmMain->frameGeometry().center() - frmMain->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
