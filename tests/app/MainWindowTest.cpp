@@ -4,26 +4,25 @@
 #include "DrugMaster.h"
 #include "DrugPage.h"
 #include "DrugSelection.h"
-#include "FitTextLabel.h"
 #include "Exceptions.h"
+#include "FitTextLabel.h"
+#include "Fonts.h"
 #include "PatientPage.h"
-#include "TApplication.h"
 #include "ScheduleSetOps.h"
+#include "TApplication.h"
 #include "Ucommon.h"
 #include "plButton.h"
 #include "uCaseSearch.h"
 #include "uPatientSearch.h"
 
 #include <QAbstractButton>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QMenu>
-#include <QTranslator>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -31,6 +30,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -313,53 +313,45 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
 // translation: the save dialog's labels and buttons, a line edit's menu.
 TEST(QtJapanese, SaveDialogAndLineEditMenu)
 {
-    QTranslator* translator = InstallQtJapanese(*QCoreApplication::instance());
-    ASSERT_NE(translator, nullptr);
+    const std::unique_ptr<QTranslator> translator(InstallQtJapanese(*QCoreApplication::instance()));
+    ASSERT_TRUE(translator);
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         texts << label->text();
-    for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
         texts << button->text();
-    QLineEdit edit;
-    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     for (const QAction* action : menu->actions())
         texts << action->text();
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
     for (const char* japanese : {"ファイル名(&N):", "ファイルの種類:", "保存(&S)", "キャンセル", "元に戻す(&U)\tCtrl+Z",
                                  "貼り付け(&P)\tCtrl+V", "すべてを選択\tCtrl+A"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(japanese))) << japanese;
 }
 
-// The header's product and source panels show every product name and source
-// label of the drug master whole, at the size the drug page gives them or a
-// smaller one that still reads; so do the generic names.
+// The header's panels show every generic name, product name and source label
+// of the drug master whole, at the size the drug page gives them or a smaller
+// one that still reads.
 TEST_F(MainWindowTest, HeaderPanelsShowEveryNameOfTheDrugMasterWhole)
 {
     StartProgram();
-    const TMainHeader& header = frmMain->Header();
-    auto expectWhole = [](QLabel* label, const QString& text, int pointSize) {
+    auto expectWhole = [](QLabel* label, const char* text, const TDrugKey& key, int THeaderFontSizes::*size) {
         auto* panel = qobject_cast<TFitTextLabel*>(label);
         ASSERT_TRUE(panel);
-        QFont font = panel->font();
-        font.setPointSize(pointSize);
-        panel->setFont(font);
-        panel->setText(text);
+        panel->setFont(vcl::ProgramFont(size ? HeaderFontSizes(key, ParamSource::Population).*size : 12));
+        panel->setText(QString::fromUtf8(text));
         const QFont fitted = panel->FittedFont();
-        EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(text), panel->TextWidth()) << text.toStdString();
-        EXPECT_GE(fitted.pointSizeF(), 7.0) << text.toStdString();
+        EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(panel->text()), panel->TextWidth()) << text;
+        EXPECT_GE(fitted.pointSizeF(), 7.0) << text;
     };
-    for (const TProductEntry& product : ProductTable()) {
-        const TDrugKey key{product.kubun, product.drug, product.product, 0};
-        expectWhole(header.Panel7, QString::fromUtf8(product.name), HeaderFontSizes(key, ParamSource::Population).Product);
-    }
-    for (const TSourceEntry& source : SourceTable()) {
-        const TDrugKey key{source.kubun, source.drug, source.product, 0};
-        expectWhole(header.Panel28, QString::fromUtf8(source.label), HeaderFontSizes(key, ParamSource::Population).Source);
-    }
-    for (const TDrugEntry& drug : DrugTable())
-        expectWhole(header.Panel4, QString::fromUtf8(drug.name), 12);
+    const TMainHeader& header = frmMain->Header();
+    for (const TDrugEntry& d : DrugTable())
+        expectWhole(header.Panel4, d.name, {d.kubun_id, d.yakuzainame_id, 0}, nullptr);
+    for (const TProductEntry& p : ProductTable())
+        expectWhole(header.Panel7, p.name, {p.kubun, p.drug, p.product}, &THeaderFontSizes::Product);
+    for (const TSourceEntry& s : SourceTable())
+        expectWhole(header.Panel28, s.label, {s.kubun, s.drug, s.product}, &THeaderFontSizes::Source);
 }
