@@ -73,7 +73,7 @@ TReportInput TfrmMain::ReportInput()
     input.Samplings = ScheduleSets.Samplings;
     input.LastSetIndex = LastScheduleSetIndex(ScheduleSets);
     input.Display = ReportDisplayOptions();
-    input.GraphLayers = ReportGraphLayers();
+    input.GraphLayers = GraphLayerPicturesOf(TabSheet4->Graph());
     input.Comment = CurrentAnalysis.comment;
     return input;
 }
@@ -82,20 +82,6 @@ TReportDisplayOptions TfrmMain::ReportDisplayOptions() const
 {
     const TGraphDisplayOptions shown = TabSheet4->DisplayOptions();
     return TReportDisplayOptions{shown.Sets, shown.Patient, shown.Population, shown.Solid, shown.Dotted};
-}
-
-TGraphLayers TfrmMain::ReportGraphLayers() const
-{
-    const TConcentrationGraph& graph = TabSheet4->Graph();
-    TGraphLayers layers;
-    layers.Base = graph.Image(GraphLayer::ImageWaveBase);
-    layers.Population = graph.Image(GraphLayer::ImageWaveBosyu);
-    layers.PopulationDotted = graph.Image(GraphLayer::ImageWaveBosyuM);
-    for (int set = 0; set < ScheduleSetCount; ++set) {
-        layers.Sets[set] = graph.Image(SetLayer(set));
-        layers.SetsDotted[set] = graph.Image(SetDottedLayer(set));
-    }
-    return layers;
 }
 
 void TfrmMain::plButton13Click(QObject*)

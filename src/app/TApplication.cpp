@@ -5,11 +5,26 @@
 #include "MessageBox.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Quorvel"));
     setFont(vcl::ProgramFont(9));
+    // Before the first window, which takes its texts when it is built.
+    InstallQtJapanese(*this);
+}
+
+QTranslator* InstallQtJapanese(QCoreApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -9,6 +9,7 @@
 #include "ConcentrationDispatch.h"
 #include "DrugPage.h"
 #include "EstimationDispatch.h"
+#include "FitTextLabel.h"
 #include "GraphRange.h"
 #include "HintLine.h"
 #include "MessageBox.h"
@@ -23,6 +24,7 @@
 #include "uCaseSearch.h"
 #include "uDataBase.h"
 #include "uHelpDlg.h"
+#include "WindowPlacement.h"
 #include "WindowsAlive.h"
 #include "ResultDialogs.h"
 #include "uSplash.h"
@@ -93,6 +95,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     // 1034 x 772 with the frame of the desktop the program was designed on.
     setFixedSize(1018, 734);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    CenterOnScreen(this);
 
     BuildHeader(client);
     BuildPages(client);
@@ -140,17 +143,19 @@ void TfrmMain::BuildHeader(QWidget* client)
         int width;
     };
     const HeaderItem items[] = {
-        {u"患者名", u"Panel3", &header_.Panel3, 11, 180},
-        {u"一般名", u"Panel4", &header_.Panel4, 271, 170},
-        {u"商品名", u"Panel7", &header_.Panel7, 521, 190},
-        // The source panel ends before the "?" button at 964.
-        {u"母集団", u"Panel28", &header_.Panel28, 791, 92},
+        {u"患者名", u"Panel3", &header_.Panel3, 11, 150},
+        {u"一般名", u"Panel4", &header_.Panel4, 241, 170},
+        {u"商品名", u"Panel7", &header_.Panel7, 491, 190},
+        // The source panel ends before the "?" button at 964; it is wide
+        // enough for every source label at 7 points or more.
+        {u"母集団", u"Panel28", &header_.Panel28, 761, 122},
     };
+    // Each panel shows its whole text, in a smaller size where it must.
     for (const HeaderItem& item : items) {
         auto* label = new TPanelButton(client);
         label->SetCaption(QString::fromUtf16(item.label));
         label->setGeometry(item.left, 8, 76, 26);
-        auto* panel = new QLabel(client);
+        auto* panel = new TFitTextLabel(client);
         panel->setObjectName(QString::fromUtf16(item.name));
         panel->setGeometry(item.left + 78, 8, item.width, 26);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

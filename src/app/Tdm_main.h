@@ -33,7 +33,6 @@ class TResultPage;
 class TSchedulePage;
 class TplButton;
 struct TCsvInput;
-struct TGraphLayers;
 struct TLoadedCase;
 struct TReportDisplayOptions;
 struct TReportInput;
@@ -104,7 +103,6 @@ public:
     // the result page's display options and graph layers.
     TReportInput ReportInput();
     TReportDisplayOptions ReportDisplayOptions() const;
-    TGraphLayers ReportGraphLayers() const;
     // "CSV出力": the comma-separated export of the analysis.
     void plButton44Click(QObject* Sender);
     // What the export is made of: the case with set 0's schedule.

@@ -388,10 +388,20 @@ TEST_F(DrugPageTest, DigoxinWithTypedClearanceAndTheHeartFailureAnswer)
     EXPECT_EQ(page->rbPage1ParaB2->text(), QStringLiteral("あり"));
     EXPECT_FALSE(page->rbPage1ParaB1->isChecked() || page->rbPage1ParaB2->isChecked());
     EXPECT_EQ(page->gbPage1ParaB->pos(), QPoint(18, 340));
+    // A clearance cell that refuses input is drawn silver, one that takes it white.
+    auto drawnColour = [](TStringGridEx* cell) {
+        return QColor(cell->grab().toImage().pixel(6, cell->height() / 2));
+    };
+    const QColor silver = vcl::ToQColor(vcl::clSilver), white = vcl::ToQColor(vcl::clWindow);
+    EXPECT_EQ(drawnColour(page->StringGridEx6), silver);
+    EXPECT_EQ(drawnColour(page->StringGridEx7), white);
+    EXPECT_EQ(drawnColour(page->StringGridEx13), silver);
 
     page->RadioButton6->click();
     EXPECT_TRUE(page->StringGridEx6->isEnabled());
     EXPECT_FALSE(page->StringGridEx7->isEnabled());
+    EXPECT_EQ(drawnColour(page->StringGridEx6), white);
+    EXPECT_EQ(drawnColour(page->StringGridEx7), silver);
     EXPECT_FALSE(page->Panel27->isVisibleTo(page));
     TypeInto(page->StringGridEx6, QStringLiteral("85"));
     EXPECT_EQ(Mean(1), QStringLiteral("457.2000"));   // 3.12 x 85 + 3.84 x 50

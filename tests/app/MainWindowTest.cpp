@@ -1,25 +1,36 @@
 #include "MainWindowFixture.h"
 #include "StoredCase.h"
 
+#include "DrugMaster.h"
 #include "DrugPage.h"
+#include "DrugSelection.h"
 #include "Exceptions.h"
+#include "FitTextLabel.h"
+#include "Fonts.h"
 #include "PatientPage.h"
 #include "ScheduleSetOps.h"
+#include "TApplication.h"
 #include "Ucommon.h"
 #include "plButton.h"
 #include "uCaseSearch.h"
 #include "uPatientSearch.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -74,10 +85,12 @@ TEST_F(MainWindowTest, AWriteProtectedWorkingFileStopsTheStartWithTheFileNamed)
     testing_seams::SetWriteProtection(WorkingDatabasePath(), testing_seams::Protection::Writable);
 }
 
-TEST_F(MainWindowTest, CaptionCarriesTheBuildVersion)
+TEST_F(MainWindowTest, CaptionCarriesTheBuildVersionAndTheWindowOpensCentred)
 {
     StartProgram();
     EXPECT_EQ(frmMain->windowTitle(), QStringLiteral("Quorvel Ver.3.6.1.1M"));
+    const QPoint offCentre = frmMain->frameGeometry().center() - frmMain->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(MainWindowTest, StartsOnThePatientPageWithOnlyTheFirstStep)
@@ -294,4 +307,51 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
     frmMain->CalcConcAllSets(vcl::EncodeDate(2026, 12, 2) + 0.5, values, k);
     EXPECT_EQ(k, 1); // sets 0 and 1 in use
     EXPECT_GT(values[0], 0.0);
+}
+
+// Qt's own windows speak Japanese once the program has loaded Qt's
+// translation: the save dialog's labels and buttons, a line edit's menu.
+TEST(QtJapanese, SaveDialogAndLineEditMenu)
+{
+    const std::unique_ptr<QTranslator> translator(InstallQtJapanese(*QCoreApplication::instance()));
+    ASSERT_TRUE(translator);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    for (const char* japanese : {"ファイル名(&N):", "ファイルの種類:", "保存(&S)", "キャンセル", "元に戻す(&U)\tCtrl+Z",
+                                 "貼り付け(&P)\tCtrl+V", "すべてを選択\tCtrl+A"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(japanese))) << japanese;
+}
+
+// The header's panels show every generic name, product name and source label
+// of the drug master whole, at the size the drug page gives them or a smaller
+// one that still reads.
+TEST_F(MainWindowTest, HeaderPanelsShowEveryNameOfTheDrugMasterWhole)
+{
+    StartProgram();
+    auto expectWhole = [](QLabel* label, const char* text, const TDrugKey& key, int THeaderFontSizes::*size) {
+        auto* panel = qobject_cast<TFitTextLabel*>(label);
+        ASSERT_TRUE(panel);
+        panel->setFont(vcl::ProgramFont(size ? HeaderFontSizes(key, ParamSource::Population).*size : 12));
+        panel->setText(QString::fromUtf8(text));
+        const QFont fitted = panel->FittedFont();
+        EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(panel->text()), panel->TextWidth()) << text;
+        EXPECT_GE(fitted.pointSizeF(), 7.0) << text;
+    };
+    const TMainHeader& header = frmMain->Header();
+    for (const TDrugEntry& d : DrugTable())
+        expectWhole(header.Panel4, d.name, {d.kubun_id, d.yakuzainame_id, 0}, nullptr);
+    for (const TProductEntry& p : ProductTable())
+        expectWhole(header.Panel7, p.name, {p.kubun, p.drug, p.product}, &THeaderFontSizes::Product);
+    for (const TSourceEntry& s : SourceTable())
+        expectWhole(header.Panel28, s.label, {s.kubun, s.drug, s.product}, &THeaderFontSizes::Source);
 }

@@ -80,8 +80,9 @@ TEST_F(MainWindowTest, LoadedCaseShowsItsGraphAndTheDisplayOptionsOnlyRedraw)
     const TReportInput report = frmMain->ReportInput();
     EXPECT_FALSE(report.Display.PatientCurve);
     EXPECT_TRUE(report.Display.PopulationCurve);
-    EXPECT_EQ(report.GraphLayers.Sets[1], page.Graph().Image(GraphLayer::ImageWave1));
-    EXPECT_EQ(report.GraphLayers.Base, page.Graph().Image(GraphLayer::ImageWaveBase));
+    EXPECT_EQ(report.GraphLayers[static_cast<int>(GraphLayer::ImageWave1)], page.Graph().Picture(GraphLayer::ImageWave1));
+    EXPECT_EQ(report.GraphLayers[static_cast<int>(GraphLayer::ImageWaveBase)],
+              page.Graph().Picture(GraphLayer::ImageWaveBase));
 
     // The dotted box alone hides the dotted layers; set 1's row its own layers.
     QTest::mouseClick(page.CheckBox1, Qt::LeftButton, {}, QPoint(6, page.CheckBox1->height() / 2));

@@ -106,9 +106,9 @@ QStringList HelpListing()
 class Facts : public TDrugHelpFacts {
 public:
     QString ConcentrationUnit(const TDrugKey&) const override { return QStringLiteral("μg/mL"); }
-    QStringList PopulationLines(const TDrugKey& product, int syuttenId) const override
+    TPopulationFacts PopulationFacts(const TDrugKey& product, int syuttenId) const override
     {
-        return {QStringLiteral("CL 製剤%1 出典%2").arg(product.yakuhin).arg(syuttenId)};
+        return {{QStringLiteral("CL 製剤%1 出典%2").arg(product.yakuhin).arg(syuttenId)}, {QStringLiteral("CL 50%")}, {}};
     }
 };
 

@@ -234,9 +234,8 @@ TEST(ReportContent, BlocksFollowTheTickedSets)
                                     "<投与スケジュール（変更３）>"};
         for (const TReportDetail& detail : content.Details) {
             EXPECT_EQ(Text(detail.Band, "QRLbSchedule"), headings[detail.SetIndex]);
-            const std::vector<TGraphLayerRef>& layers = detail.GraphRecipe.Layers;
-            EXPECT_NE(std::find(layers.begin(), layers.end(), TGraphLayerRef{TGraphLayer::Set, detail.SetIndex}),
-                      layers.end());
+            const std::vector<GraphLayer>& layers = detail.GraphRecipe.Layers;
+            EXPECT_NE(std::find(layers.begin(), layers.end(), SetLayer(detail.SetIndex)), layers.end());
         }
     }
 }
@@ -265,25 +264,29 @@ TEST(ReportContent, ChangedSetBlockHeadingLegendAndComment)
 
 TEST(ReportContent, LegendNoteAndCurveLayersByDrug)
 {
-    using L = TGraphLayer;
+    using L = GraphLayer;
     struct Case {
         TDrugKey drug;
         bool solid, dotted;
         QString note;
-        std::vector<TGraphLayerRef> layers;
+        std::vector<GraphLayer> layers;
     };
+    // Stacked as the result page stacks them: solid curves under dotted ones.
     const Case cases[] = {
-        {Theophylline211, false, false, "", {{L::Base}, {L::Population}, {L::Set, 0}}},
+        {Theophylline211, false, false, "", {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
         {{5, 1, 1, 2}, true, true, "※濃度グラフについて …  血中：実線  末梢：点線",
-         {{L::Base}, {L::Population}, {L::PopulationDotted}, {L::Set, 0}, {L::SetDotted, 0}}},
+         {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0, L::ImageWaveBosyuM, L::ImageWave0M}},
         {{9, 1, 1, 0}, false, true, "※濃度グラフについて …  血中：実線  末梢：点線",
-         {{L::Base}, {L::PopulationDotted}, {L::SetDotted, 0}}},
+         {L::ImageWaveBase, L::ImageWaveBosyuM, L::ImageWave0M}},
         {{3, 1, 2, 0}, true, false, "※濃度グラフについて …  補正前：実線  補正後：点線",
-         {{L::Base}, {L::Population}, {L::Set, 0}}},
-        {Vancomycin1, false, false, "", {{L::Base}, {L::Population}, {L::Set, 0}}},
-        {{4, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
-        {{5, 2, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
-        {{8, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線", {{L::Base}, {L::Population}, {L::Set, 0}}},
+         {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
+        {Vancomycin1, false, false, "", {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
+        {{4, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線",
+         {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
+        {{5, 2, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線",
+         {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
+        {{8, 1, 1, 0}, true, false, "※濃度グラフについて …  血中：実線  末梢：点線",
+         {L::ImageWaveBase, L::ImageWaveBosyu, L::ImageWave0}},
     };
     for (const Case& c : cases) {
         TReportInput input = CaseInput(c.drug);
@@ -300,7 +303,7 @@ TEST(ReportContent, LegendNoteAndCurveLayersByDrug)
     input.Display.SetTicked = {false, true, true, true};
     input.Display.PopulationCurve = false;
     const TReportDetail detail = BuildReportContent(input).Details[0];
-    EXPECT_EQ(detail.GraphRecipe.Layers, (std::vector<TGraphLayerRef>{{L::Base}, {L::Set, 1}}));
+    EXPECT_EQ(detail.GraphRecipe.Layers, (std::vector<GraphLayer>{L::ImageWaveBase, L::ImageWave1}));
     EXPECT_TRUE(detail.GraphRecipe.PatientLayers.empty());
 }
 

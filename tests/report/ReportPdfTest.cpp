@@ -2,22 +2,11 @@
 #include "TestSeams.h"
 #include "uRep.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-namespace {
-
-QString RunTool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-} // namespace
+using report_test::RunTool;
 
 // The printed PDF for one to four ticked sets: its page count is the total
 // the footer prints, and the headings and amounts are there as text.

@@ -6,6 +6,8 @@
 #include "ReportContent.h"
 #include "ScheduleTestData.h"
 
+#include <QProcess>
+
 namespace report_test {
 
 inline const double Day = vcl::EncodeDate(2024, 4, 1);
@@ -68,6 +70,15 @@ inline bool Printed(const TReportBand& band, const QString& name)
 {
     const TReportControl* control = band.Find(name);
     return control && control->Enabled;
+}
+
+// What a command-line tool writes to its standard output.
+inline QString RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace report_test

@@ -55,18 +55,7 @@ struct DrawnGraph {
 std::unique_ptr<DrawnGraph> Draw(GraphCase& c, const TGraphDisplayOptions& options = {})
 {
     auto drawn = std::make_unique<DrawnGraph>();
-    const TEngineContext context = c.Context();
-    drawn->curves = ComputeGraphCurves(context, c.graph);
-    drawn->graph.SetCurves(drawn->curves, c.graph, DrugKeyOf(c.analysis));
-    TGraphAxesInput axes;
-    axes.Graph = c.graph;
-    axes.Drug = DrugKeyOf(c.analysis);
-    if (!c.sets.PrescriptionLists[0].empty())
-        axes.FirstDoseTimeOfDay = c.sets.PrescriptionLists[0].front().touyo_time;
-    for (const TSamplingRecord& s : c.sets.Samplings)
-        axes.Measured.push_back({s.saiketu_time, s.saiketu_value});
-    drawn->graph.SetAxes(axes, TGraphFontMetrics());
-    drawn->graph.SetVisibility(GraphLayerVisibility(GraphCaseOf(DrugKeyOf(c.analysis)), context.LastSetIndex, options));
+    drawn->curves = DrawCase(c, drawn->graph, options);
     return drawn;
 }
 

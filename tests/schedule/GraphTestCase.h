@@ -3,6 +3,7 @@
 // prescriptions by the schedule's own expansion and dose events, the model
 // objects, and the graph state with its span from set 0; and the four drug
 // cases the graph is checked on.
+#include "ConcentrationGraph.h"
 #include "DoseEvents.h"
 #include "EngineContext.h"
 #include "GraphSpan.h"
@@ -76,6 +77,25 @@ struct GraphCase {
     TSimulationBuffers buffers;
     TModelObjects objects;
 };
+
+// Draws the case's graph as the result page does (curves, axes with the
+// measured points, the layers the options show) and gives the curves drawn.
+inline TGraphCurves DrawCase(GraphCase& c, TConcentrationGraph& graph, const TGraphDisplayOptions& options = {})
+{
+    const TEngineContext context = c.Context();
+    TGraphCurves curves = ComputeGraphCurves(context, c.graph);
+    graph.SetCurves(curves, c.graph, DrugKeyOf(c.analysis));
+    TGraphAxesInput axes;
+    axes.Graph = c.graph;
+    axes.Drug = DrugKeyOf(c.analysis);
+    if (!c.sets.PrescriptionLists[0].empty())
+        axes.FirstDoseTimeOfDay = c.sets.PrescriptionLists[0].front().touyo_time;
+    for (const TSamplingRecord& s : c.sets.Samplings)
+        axes.Measured.push_back({s.saiketu_time, s.saiketu_value});
+    graph.SetAxes(axes, TGraphFontMetrics());
+    graph.SetVisibility(GraphLayerVisibility(GraphCaseOf(DrugKeyOf(c.analysis)), context.LastSetIndex, options));
+    return curves;
+}
 
 // Vancomycin's two-compartment means and estimates.
 inline void SetVancomycinParameters(GraphCase& c)

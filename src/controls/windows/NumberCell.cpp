@@ -45,6 +45,13 @@ TStringGridEx* AddNumberCell(QWidget* parent, const QString& name, int left, int
     return grid;
 }
 
+void SetCellEditable(TStringGridEx* cell, bool editable)
+{
+    cell->SetCellDisabled(0, 0, !editable);
+    if (TRange* range = cell->FindRange(0, 0))
+        range->SetColor(editable ? vcl::clWindow : vcl::clSilver);
+}
+
 std::optional<double> NumberCellValue(const TStringGridEx* cell)
 {
     double value = 0;

@@ -58,5 +58,9 @@ TStringGridEx* AddNumberCell(QWidget* parent, const QString& name, int left, int
 // size and position are the caller's.
 TStringGridEx* AddOneCellGrid(QWidget* parent, const QString& name, TGridOptions options);
 
+// Lets the user type into a one-cell grid or not, and shows which: a cell
+// that refuses input is silver, one that takes it the window's colour.
+void SetCellEditable(TStringGridEx* cell, bool editable);
+
 // The number a one-cell grid holds as typed; nothing when it holds none.
 std::optional<double> NumberCellValue(const TStringGridEx* cell);

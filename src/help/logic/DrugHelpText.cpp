@@ -94,13 +94,19 @@ QString PopulationText(const std::vector<const TProductEntry*>& products, const 
                 continue;
             anySource = true;
             html += QStringLiteral("<p>＊%1＊<br>").arg(Escaped(QString::fromUtf8(source.label)));
-            const QStringList lines = facts.PopulationLines(key, source.syutten_id);
-            if (lines.isEmpty()) {
+            const TPopulationFacts population = facts.PopulationFacts(key, source.syutten_id);
+            if (population.Means.isEmpty()) {
                 html += QStringLiteral("母集団パラメータの値は薬剤情報画面のパラメータ表に表示されます。");
             } else {
-                html += QStringLiteral("【母集団パラメータ】");
-                for (const QString& line : lines)
-                    html += QStringLiteral("<br>") + Escaped(line);
+                auto section = [&html](const QString& heading, const QStringList& lines) {
+                    html += heading;
+                    for (const QString& line : lines)
+                        html += QStringLiteral("<br>") + Escaped(line);
+                };
+                section(QStringLiteral("【母集団パラメータ】"), population.Means);
+                section(QStringLiteral("<br>【個体間変動】"), population.Variability);
+                for (const QString& note : population.Notes)
+                    html += QStringLiteral("<br>") + Escaped(note);
             }
             html += QStringLiteral("</p>");
         }
@@ -117,7 +123,7 @@ QString TDrugHelpFacts::ConcentrationUnit(const TDrugKey&) const
     return {};
 }
 
-QStringList TDrugHelpFacts::PopulationLines(const TDrugKey&, int) const
+TPopulationFacts TDrugHelpFacts::PopulationFacts(const TDrugKey&, int) const
 {
     return {};
 }

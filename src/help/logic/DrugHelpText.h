@@ -10,6 +10,14 @@
 #include <QString>
 #include <QStringList>
 
+// What a population page says of one source: a line per parameter for its
+// mean and for its between-patient variability, and notes under them.
+struct TPopulationFacts {
+    QStringList Means;
+    QStringList Variability;
+    QStringList Notes;
+};
+
 // What the drug pages show beyond the drug master. The default knows
 // nothing: a page then says where the values are shown.
 class TDrugHelpFacts {
@@ -18,9 +26,8 @@ public:
     // The unit of the product's concentrations ("μg/mL"); empty when unknown.
     virtual QString ConcentrationUnit(const TDrugKey& product) const;
     // The population parameters of one source of the product (`syuttenId` its
-    // position + 1), one line each: mean and CV %, formulas of the covariate
-    // models. The key's `algo` is the model variant.
-    virtual QStringList PopulationLines(const TDrugKey& product, int syuttenId) const;
+    // position + 1). The key's `algo` is the model variant.
+    virtual TPopulationFacts PopulationFacts(const TDrugKey& product, int syuttenId) const;
 };
 
 // The HTML of a drug page, information (2kd01) or population (2kd02); empty

@@ -114,6 +114,46 @@ void Meropenem(const TCovariateInputs& in, TPopulationBlock& b)
     b.Mean.ke = Ratio(b.Mean.cl, b.Mean.v1);
 }
 
+// The means the models set, as they compute them above (the help's words);
+// a model's CV changes and its fixed values are read off the model itself.
+struct TModelFormula {
+    CovariateModel Model;
+    double TParamBlock::*Field;
+    const char16_t* Text;
+};
+constexpr TModelFormula ModelFormulas[] = {
+    {CovariateModel::Digoxin, &TParamBlock::vd, u"3.12 × CLcr + 3.84 × 体重"},
+    {CovariateModel::Digoxin, &TParamBlock::cl,
+     u"うっ血性心不全なし 0.06 × CLcr + 0.05 × 体重、あり 0.053 × CLcr + 0.02 × 体重"},
+    {CovariateModel::Digoxin, &TParamBlock::ke, u"CL / Vd"},
+    {CovariateModel::TheophyllineSymptoms, &TParamBlock::cl,
+     u"(症状 不明 0.0338、喘息軽～中程度 0.0372、喘息重度 0.0292、慢性閉塞性気管支炎 0.0351) / F"},
+    {CovariateModel::TheophyllineSymptoms, &TParamBlock::ke, u"CL / Vd"},
+    {CovariateModel::Carbamazepine, &TParamBlock::ke,
+     u"15歳以上 併用なし 0.0363 - 0.000188 × 年齢、併用あり 0.0548 - 0.000284 × 年齢；"
+     u"15歳未満 併用なし 0.0618 - 0.00189 × 年齢、併用あり 0.09333 - 0.00285 × 年齢"},
+    {CovariateModel::ValproicAcid, &TParamBlock::ke,
+     u"12歳以上 併用なし 0.0433、併用あり 0.0551；"
+     u"12歳未満 併用なし 0.0734 - 0.00251 × 年齢、併用あり 0.0934 - 0.00319 × 年齢"},
+    {CovariateModel::LevetiracetamEnzymeInducer, &TParamBlock::cl,
+     u"併用なし 2.1 × (体重 / 32)^0.75、併用あり 2.562 × (体重 / 32)^0.75"},
+    {CovariateModel::LevetiracetamEnzymeInducer, &TParamBlock::ke, u"CL / Vd"},
+    {CovariateModel::LevetiracetamClearance, &TParamBlock::cl, u"3.9 × (体重 / 70)^0.7 × (CLcr / 90)^0.44"},
+    {CovariateModel::LevetiracetamClearance, &TParamBlock::ke, u"CL / Vd"},
+    {CovariateModel::Arbekacin, &TParamBlock::cl,
+     u"CLcr 60以上 0.012 × CLcr / 体重 + 0.05、60未満 0.035 × CLcr / 体重 + 0.015"},
+    {CovariateModel::Arbekacin, &TParamBlock::ke, u"CL / V1"},
+    {CovariateModel::Arbekacin, &TParamBlock::k12, u"肺炎なし 0.753、肺炎あり 2.31"},
+    {CovariateModel::VancomycinTwoCompartment, &TParamBlock::cl, u"0.045 × CLcr / 体重 + 0.003"},
+    {CovariateModel::VancomycinTwoCompartment, &TParamBlock::ke, u"CL / V1"},
+    {CovariateModel::Teicoplanin, &TParamBlock::cl, u"0.000062 × CLcr + 0.00349"},
+    {CovariateModel::Teicoplanin, &TParamBlock::ke, u"CL / V1"},
+    {CovariateModel::Pilsicainide, &TParamBlock::cl, u"(0.096 × CLcr + 1.41) / 体重"},
+    {CovariateModel::Pilsicainide, &TParamBlock::ke, u"CL / Vd"},
+    {CovariateModel::Meropenem, &TParamBlock::cl, u"(0.0905 × CLcr + 2.03) / 体重"},
+    {CovariateModel::Meropenem, &TParamBlock::ke, u"CL / V1"},
+};
+
 struct TModelEntry {
     CovariateModel Model;
     bool Clearance;
@@ -170,4 +210,13 @@ bool UsesClearance(CovariateModel model)
 void ApplyCovariateModel(CovariateModel model, const TCovariateInputs& inputs, TPopulationBlock& block)
 {
     Models[static_cast<std::size_t>(model)].Apply(inputs, block);
+}
+
+QString CovariateMeanFormula(CovariateModel model, int param)
+{
+    for (const TModelFormula& formula : ModelFormulas) {
+        if (formula.Model == model && IsParam(formula.Field, param))
+            return QString::fromUtf16(formula.Text);
+    }
+    return {};
 }

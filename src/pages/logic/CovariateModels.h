@@ -43,3 +43,7 @@ struct TCovariateInputs {
 };
 
 void ApplyCovariateModel(CovariateModel model, const TCovariateInputs& inputs, TPopulationBlock& block);
+
+// The formula by which a model sets the mean of parameter `param`
+// (TParamBlock's index), in Japanese; empty for a mean the model leaves.
+QString CovariateMeanFormula(CovariateModel model, int param);

@@ -321,6 +321,28 @@ struct TSetEntry {
     void (*Write)(TPopulationBlock&, const TSetInputs&);
 };
 
+// The means a set writes by a formula of the patient's values, as the
+// writers above compute them; the covariate models' formulas are theirs.
+struct TMeanFormula {
+    PopulationSet Set;
+    TField Field;
+    const char16_t* Text;
+};
+constexpr TMeanFormula MeanFormulas[] = {
+    {PopulationSet::Phenytoin, &TParamBlock::a, u"15歳未満 1.27 + 0.114 × 年齢、15歳以上 2.98"},
+    {PopulationSet::Phenytoin, &TParamBlock::b, u"15歳未満 (11.9 - 0.376 × 年齢) / 24、15歳以上 6.26 / 24"},
+    {PopulationSet::LevetiracetamA, &TParamBlock::vd, u"0.6375 × 体重"},
+    {PopulationSet::LevetiracetamB, &TParamBlock::vd, u"65.3 × 体重 / 70"},
+    {PopulationSet::Arbekacin, &TParamBlock::v1, u"65歳未満 0.143 × 体重、65歳以上 0.17 × 体重"},
+    {PopulationSet::VancomycinOneCompartment, &TParamBlock::cl,
+     u"1歳以上 0.119 + 0.00508 × (1 - 年齢)、1歳未満 0.119 + 0.0619 × (生後日数 / 365 - 1)"
+     u"（生年月日が不明のときは 0.119 + 0.0619 × (年齢 - 1)）"},
+    {PopulationSet::VancomycinTwoCompartment, &TParamBlock::v1, u"0.21 × 体重"},
+    {PopulationSet::Teicoplanin, &TParamBlock::v1, u"0.139 × 体重"},
+    {PopulationSet::Meropenem, &TParamBlock::v1, u"0.199 × 体重"},
+    {PopulationSet::Meropenem, &TParamBlock::k12, u"4.02 / V1"},
+};
+
 // In the order of PopulationSet.
 constexpr TSetEntry Sets[] = {
     {PopulationSet::DigoxinOral, u"digoxin oral", DigoxinOral},
@@ -375,6 +397,21 @@ TPatientCovariates CovariatesOf(const TPatientRecord& patient, vcl::TDateTime to
 QString PopulationSetName(PopulationSet set)
 {
     return QString::fromUtf16(EntryOf(set).Name);
+}
+
+QString PopulationMeanFormula(PopulationSet set, int param)
+{
+    for (const TMeanFormula& formula : MeanFormulas) {
+        if (formula.Set == set && IsParam(formula.Field, param))
+            return QString::fromUtf16(formula.Text);
+    }
+    return {};
+}
+
+bool IsParam(double TParamBlock::*field, int index)
+{
+    TParamBlock block;
+    return index >= 0 && index < TParamBlock::Count && &(block.*field) == &block[index];
 }
 
 bool TSourceTest::Passes(int sourceIndex, const QString& sourceLabel) const

@@ -90,6 +90,14 @@ std::span<const TDrugRule<TSetDispatch>> PopulationSetRules();
 std::optional<std::size_t> PopulationSetRow(const TDrugKey& key, int sourceIndex, const QString& sourceLabel);
 std::optional<PopulationSet> PopulationSetFor(const TDrugKey& key, int sourceIndex, const QString& sourceLabel);
 
+// The formula by which a set's mean of parameter `param` (TParamBlock's
+// index) follows the patient, in Japanese; empty where the set fixes the mean
+// or only steps it by age (the help reads such a table off the set itself).
+QString PopulationMeanFormula(PopulationSet set, int param);
+
+// Whether `field` is the parameter at `index` of TParamBlock's order.
+bool IsParam(double TParamBlock::*field, int index);
+
 // The set's values for a product and a patient, over a zero block.
 TPopulationBlock PopulationSetValues(PopulationSet set, int product, const TPatientCovariates& patient);
 // The block a choice gets: the zero block, filled by the set the dispatch

@@ -88,6 +88,7 @@ void TDrugPage::BuildClearance(QWidget* page)
     TNumberCellSpec shownClearance = ClearanceCell;
     shownClearance.Editing = TCellEditing::ReadOnly;
     StringGridEx13 = AddNumberCell(box, QStringLiteral("StringGridEx13"), 250, 164, 120, shownClearance);
+    SetCellEditable(StringGridEx13, false);
     AddCaption(box, QStringLiteral("mL/min"), 376, 168);
 
     GroupBox6 = AddGroup(box, QStringLiteral("GroupBox6"), QStringLiteral("算出方式"), {12, 200, 420, 60});
@@ -296,11 +297,13 @@ void TDrugPage::ShowClearanceEntry(ClearanceEntry entry)
 {
     const bool typed = entry == ClearanceEntry::Typed;
     StringGridEx6->setEnabled(typed);
+    SetCellEditable(StringGridEx6, typed);
     Panel11->setVisible(typed);
     RadioButton3->setEnabled(!typed);
     RadioButton4->setEnabled(false);
     RadioButton5->setEnabled(false);
     StringGridEx7->setEnabled(!typed);
+    SetCellEditable(StringGridEx7, !typed);
     Panel27->setVisible(!typed);
     StringGridEx13->setEnabled(!typed);
 }

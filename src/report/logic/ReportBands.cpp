@@ -203,6 +203,9 @@ TReportBand DetailBand1()
 
     design.Add(QStringLiteral("QRImage1"), TReportControlKind::Picture,
                QRect(39, 274, ReportGraphWidth, ReportGraphHeight));
+    // The work picture of set 0's curve, at the same place; never printed.
+    design.Add(QStringLiteral("QRImage2"), TReportControlKind::Picture,
+               QRect(39, 274, ReportGraphWidth, ReportGraphHeight)).Enabled = false;
 
     design.Heading(QStringLiteral("<コメント>"), 0, 642, 100).Name = QStringLiteral("QRLabel5");
     design.Add(QStringLiteral("QRShape1"), TReportControlKind::Shape, QRect(0, 660, 718, 70));

@@ -17,7 +17,7 @@ enum class TReportControlKind {
     Label,       // one line of text
     Memo,        // text wrapped at words inside its rectangle
     Shape,       // a rectangle outline
-    Picture,     // the detail's graph
+    Picture,     // the detail's graph, drawn by the graph's painter
     PageNumber,  // the number of the page being printed
 };
 
@@ -65,6 +65,6 @@ inline constexpr int ReportSamplingColumns = 3;
 inline constexpr int ReportParamRows = 5;
 inline constexpr int ReportParamColumns = 5;
 
-// The graph picture `QRImage1`.
+// The graph pictures `QRImage1` and `QRImage2`.
 inline constexpr int ReportGraphWidth = 640;
 inline constexpr int ReportGraphHeight = 360;

@@ -60,7 +60,7 @@ private:
     void FillSchedule(TReportBand& band, int set) const;
     void FillSamplings(TReportBand& band) const;
     TReportGraphRecipe GraphRecipe(int set) const;
-    std::vector<TGraphLayerRef> SetCurveLayers(int set) const;
+    std::vector<GraphLayer> SetCurveLayers(int set) const;
 
     const TReportInput& input_;
     const TDrugKey drug_;
@@ -147,7 +147,10 @@ bool TReportRun::QuickRepNeedData(TReportDetail& detail)
     FillSamplings(band);
 
     detail.GraphRecipe = GraphRecipe(set);
-    detail.Graph = ComposeReportGraph(detail.GraphRecipe, input_.GraphLayers, ReportGraphWidth, ReportGraphHeight);
+    detail.QRImage1 = ComposeGraphPicture(detail.GraphRecipe.Layers, input_.GraphLayers);
+    detail.QRImage2 = ComposeGraphPicture(detail.GraphRecipe.PatientLayers, input_.GraphLayers);
+    if (detail.GraphRecipe.OverlayPatientCurve)
+        CopyGraphToReportImage(detail.QRImage1, detail.QRImage2);
     if (TReportControl* patientLine = band.Find(QStringLiteral("QRLabel109")))
         patientLine->Color = SetColors[set];
 
@@ -224,20 +227,20 @@ void TReportRun::FillSamplings(TReportBand& band) const
 }
 
 // The set's curve layers as the result page's options show them.
-std::vector<TGraphLayerRef> TReportRun::SetCurveLayers(int set) const
+std::vector<GraphLayer> TReportRun::SetCurveLayers(int set) const
 {
     const TReportDisplayOptions& show = input_.Display;
-    std::vector<TGraphLayerRef> layers;
+    std::vector<GraphLayer> layers;
     if (!show.PatientCurve || !SetIsPrinted(input_, set))
         return layers;
     if (legendGroup_ == TLegendGroup::None) {
-        layers.push_back({TGraphLayer::Set, set});
+        layers.push_back(SetLayer(set));
         return layers;
     }
     if (show.SolidCurve)
-        layers.push_back({TGraphLayer::Set, set});
+        layers.push_back(SetLayer(set));
     if (show.DottedCurve)
-        layers.push_back({TGraphLayer::SetDotted, set});
+        layers.push_back(SetDottedLayer(set));
     return layers;
 }
 
@@ -245,19 +248,21 @@ TReportGraphRecipe TReportRun::GraphRecipe(int set) const
 {
     const TReportDisplayOptions& show = input_.Display;
     TReportGraphRecipe recipe;
-    recipe.Layers.push_back({TGraphLayer::Base});
+    recipe.Layers.push_back(GraphLayer::ImageWaveBase);
     if (show.PopulationCurve) {
         if (legendGroup_ == TLegendGroup::None) {
-            recipe.Layers.push_back({TGraphLayer::Population});
+            recipe.Layers.push_back(GraphLayer::ImageWaveBosyu);
         } else {
             if (show.SolidCurve)
-                recipe.Layers.push_back({TGraphLayer::Population});
+                recipe.Layers.push_back(GraphLayer::ImageWaveBosyu);
             if (show.DottedCurve)
-                recipe.Layers.push_back({TGraphLayer::PopulationDotted});
+                recipe.Layers.push_back(GraphLayer::ImageWaveBosyuM);
         }
     }
-    const std::vector<TGraphLayerRef> own = SetCurveLayers(set);
+    const std::vector<GraphLayer> own = SetCurveLayers(set);
     recipe.Layers.insert(recipe.Layers.end(), own.begin(), own.end());
+    // Stacked as the result page stacks them: the solid curves under the dotted ones.
+    std::sort(recipe.Layers.begin(), recipe.Layers.end());
     recipe.PatientLayers = SetCurveLayers(0);
     recipe.OverlayPatientCurve = set != 0;
     return recipe;
@@ -284,6 +289,15 @@ int ReportPageTotal(const TReportInput& input)
     if (printed == 1)
         return 2;
     return std::max(printed, 1);
+}
+
+const TGraphPicture* TReportDetail::PictureOf(const QString& name) const
+{
+    if (name == QLatin1String("QRImage1"))
+        return &QRImage1;
+    if (name == QLatin1String("QRImage2"))
+        return &QRImage2;
+    return nullptr;
 }
 
 TReportContent BuildReportContent(const TReportInput& input)

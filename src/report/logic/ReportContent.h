@@ -10,7 +10,6 @@
 #include "Udifine.h"
 #include "Ustruct.h"
 
-#include <QImage>
 #include <QString>
 #include <array>
 #include <vector>
@@ -36,7 +35,7 @@ struct TReportInput {
     std::vector<TSamplingRecord> Samplings;
     int LastSetIndex = 0;            // the sets in use are 0 .. LastSetIndex
     TReportDisplayOptions Display;
-    TGraphLayers GraphLayers;
+    TGraphLayerPictures GraphLayers;
     QString Comment;                 // printed under the first block
 };
 
@@ -45,7 +44,11 @@ struct TReportDetail {
     int SetIndex = 0;
     TReportBand Band;
     TReportGraphRecipe GraphRecipe;
-    QImage Graph;                    // `QRImage1`, ReportGraphWidth x ReportGraphHeight
+    TGraphPicture QRImage1;          // the graph, drawn into the control's rectangle
+    TGraphPicture QRImage2;          // set 0's curve; its control is never printed
+
+    // The picture of the band's picture control of that name, or nullptr.
+    const TGraphPicture* PictureOf(const QString& name) const;
 };
 
 struct TReportContent {

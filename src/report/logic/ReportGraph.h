@@ -1,44 +1,29 @@
 #pragma once
-// The report's concentration graph, composed from the result page's layers:
-// white, then every chosen layer ANDed in, as the layers are white where they
-// draw nothing. The layers (800 x 450) are shrunk into the report's picture
-// so that each target pixel is the AND of every source pixel it covers: a
-// one-pixel line is never lost and no colour is blended.
-#include <QImage>
+// The report's concentration graph: the result page's layers kept as
+// pictures (what to draw), so that the printer draws their lines and texts
+// itself, at its own resolution, with the graph's one painter. `QRImage1` is
+// the printed graph, the chosen layers in the order the result page stacks
+// them; `QRImage2`, never printed, holds the curve of the patient's schedule
+// (set 0), whose red a changed set's graph carries on top.
+#include "ConcentrationGraph.h"
+
 #include <array>
 #include <vector>
 
-// The result page's layers; all share one size. A null image is a layer
-// that holds nothing, and a fully transparent pixel counts as white.
-struct TGraphLayers {
-    QImage Base;                         // `ImageWaveBase`: axes, grid, range, measured values
-    QImage Population;                   // `ImageWaveBosyu`
-    QImage PopulationDotted;             // `ImageWaveBosyuM`
-    std::array<QImage, 4> Sets;          // `ImageWave0` .. `ImageWave3`
-    std::array<QImage, 4> SetsDotted;    // `ImageWave0M` .. `ImageWave3M`
-};
+// The result page's layers as pictures, indexed by GraphLayer. A layer that
+// holds nothing is an empty picture.
+using TGraphLayerPictures = std::array<TGraphPicture, GraphLayerCount>;
+TGraphLayerPictures GraphLayerPicturesOf(const TConcentrationGraph& graph);
 
-enum class TGraphLayer { Base, Population, PopulationDotted, Set, SetDotted };
-
-struct TGraphLayerRef {
-    TGraphLayer Layer = TGraphLayer::Base;
-    int Set = 0;                         // for Set and SetDotted
-    friend bool operator==(const TGraphLayerRef&, const TGraphLayerRef&) = default;
-};
-
-// Which layers one detail block's graph is made of.
+// Which layers one detail block's graph is made of, each list bottom to top.
 struct TReportGraphRecipe {
-    std::vector<TGraphLayerRef> Layers;          // into the printed picture, in this order
-    std::vector<TGraphLayerRef> PatientLayers;   // set 0's curve, for the overlay
-    bool OverlayPatientCurve = false;            // lay set 0's red pixels over the picture
+    std::vector<GraphLayer> Layers;          // into `QRImage1`
+    std::vector<GraphLayer> PatientLayers;   // set 0's curve, into `QRImage2`
+    bool OverlayPatientCurve = false;        // lay `QRImage2`'s red over `QRImage1`
 };
 
-// A white picture of the given size with the recipe's layers ANDed in, and
-// set 0's pure red laid over when the recipe asks.
-QImage ComposeReportGraph(const TReportGraphRecipe& recipe, const TGraphLayers& layers, int width, int height);
+// The pictures of the layers one after the other.
+TGraphPicture ComposeGraphPicture(const std::vector<GraphLayer>& layers, const TGraphLayerPictures& pictures);
 
-// dest := dest AND source shrunk (or stretched) to dest's size.
-void AndStretchInto(QImage& dest, const QImage& source);
-
-// Where `patient` is pure red, `picture` becomes pure red; both one size.
-void CopyGraphToReportImage(QImage& picture, const QImage& patient);
+// What `patient` draws in pure red is drawn again on top of `picture`.
+void CopyGraphToReportImage(TGraphPicture& picture, const TGraphPicture& patient);

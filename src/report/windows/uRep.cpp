@@ -1,6 +1,7 @@
 #include "uRep.h"
 
 #include "Fonts.h"
+#include "GraphPicture.h"
 #include "ReportLayout.h"
 #include "WholeFile.h"
 
@@ -75,7 +76,7 @@ void DrawMemo(QPainter& painter, const TReportControl& control)
     painter.restore();
 }
 
-void DrawControl(QPainter& painter, const TReportControl& control, const QImage* picture, int pageNumber)
+void DrawControl(QPainter& painter, const TReportControl& control, const TReportDetail* detail, int pageNumber)
 {
     if (!control.Enabled)
         return;
@@ -100,18 +101,24 @@ void DrawControl(QPainter& painter, const TReportControl& control, const QImage*
         painter.drawRect(control.Rect.adjusted(0, 0, -1, -1));
         break;
     case TReportControlKind::Picture:
-        if (picture && !picture->isNull())
-            painter.drawImage(control.Rect, *picture);
+        // Lines and texts drawn by the graph's painter at the device's own resolution.
+        if (const TGraphPicture* picture = detail ? detail->PictureOf(control.Name) : nullptr) {
+            painter.save();
+            painter.setClipRect(control.Rect);
+            PaintGraphPicture(painter, *picture, control.Rect);
+            painter.restore();
+        }
         break;
     }
 }
 
-void DrawBand(QPainter& painter, const TReportBand& band, int top, const QImage* picture, int pageNumber)
+// `detail` holds the pictures of a detail band's graph; nullptr for other bands.
+void DrawBand(QPainter& painter, const TReportBand& band, int top, const TReportDetail* detail, int pageNumber)
 {
     painter.save();
     painter.translate(0, top);
     for (const TReportControl& control : band.Controls)
-        DrawControl(painter, control, picture, pageNumber);
+        DrawControl(painter, control, detail, pageNumber);
     painter.restore();
 }
 
@@ -126,15 +133,15 @@ bool TQuickReport1::Render(const TReportContent& content, QPagedPaintDevice& dev
 {
     // The body bands in print order: the title, one block per printed set, the summary.
     std::vector<const TReportBand*> body;
-    std::vector<const QImage*> pictures;
+    std::vector<const TReportDetail*> details;
     body.push_back(&content.Title);
-    pictures.push_back(nullptr);
+    details.push_back(nullptr);
     for (const TReportDetail& detail : content.Details) {
         body.push_back(&detail.Band);
-        pictures.push_back(&detail.Graph);
+        details.push_back(&detail);
     }
     body.push_back(&content.Summary);
-    pictures.push_back(nullptr);
+    details.push_back(nullptr);
     std::vector<int> heights;
     for (const TReportBand* band : body)
         heights.push_back(band->Height);
@@ -146,7 +153,6 @@ bool TQuickReport1::Render(const TReportContent& content, QPagedPaintDevice& dev
         Fail(errorText, QStringLiteral("出力先を開けませんでした。"));
         return false;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.scale(device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         if (page > 0 && !device.newPage()) {
@@ -159,7 +165,7 @@ bool TQuickReport1::Render(const TReportContent& content, QPagedPaintDevice& dev
         DrawBand(painter, content.PageHeader, layout.HeaderTop, nullptr, pageNumber);
         for (const TPlacedBand& placed : layout.Bands) {
             const auto index = static_cast<std::size_t>(placed.Band);
-            DrawBand(painter, *body[index], placed.Top, pictures[index], pageNumber);
+            DrawBand(painter, *body[index], placed.Top, details[index], pageNumber);
         }
         DrawBand(painter, content.PageFooter, layout.FooterTop, nullptr, pageNumber);
     }

@@ -85,6 +85,7 @@ struct TGraphPicture {
     {
         Items.emplace_back(std::move(item));
     }
+    friend bool operator==(const TGraphPicture&, const TGraphPicture&) = default;
 };
 
 // Draws the picture with antialiasing off, its 800 x 450 design surface

@@ -37,8 +37,6 @@
 
 namespace {
 
-constexpr vcl::TColor EditableCellColour = vcl::clWindow;
-constexpr vcl::TColor GreyedCellColour = 0xC0C0C0;   // silver
 constexpr int InfusionDoseForm = 4;                  // the dose form of injections given as infusion
 constexpr double MaxDose = 99999;
 constexpr double MaxInfusionHours = 24;
@@ -113,13 +111,6 @@ void FillList(TStringGridEx* grid, const std::vector<std::array<QString, N>>& ro
 bool RowHasDate(const TStringGridEx* grid, int row)
 {
     return row >= grid->FixedRows() && row < grid->RowCount() && !grid->Cells(0, row).isEmpty();
-}
-
-void SetCellEditable(TStringGridEx* cell, bool editable)
-{
-    cell->SetCellDisabled(0, 0, !editable);
-    if (TRange* range = cell->FindRange(0, 0))
-        range->SetColor(editable ? EditableCellColour : GreyedCellColour);
 }
 
 void SetCellFormat(TStringGridEx* cell, const QString& format, std::optional<double> max = std::nullopt)
