@@ -1,6 +1,7 @@
 #include "SchedulePage.h"
 
 #include "ChangedRegimens.h"
+#include "Clock.h"
 #include "Colors.h"
 #include "DrugMaster.h"
 #include "EntryCells.h"
@@ -506,6 +507,21 @@ void TSchedulePage::ShowLoadedSchedule(vcl::TDateTime firstDay)
         SetPickerDate(picker, firstDay);
     const bool startOnly = LoadedCasePeriodFor(DrugKeyOf(CurrentAnalysis)) == TDosePeriod::StartOnly;
     (startOnly ? RadioButton17 : RadioButton18)->setChecked(true);
+}
+
+void TSchedulePage::ResetScheduleEntry()
+{
+    ShowLoadedSchedule(vcl::Date());
+    for (TStringGridEx* cell : {StringGridEx20, StringGridEx25, StringGridEx26, StringGridEx15, StringGridEx29,
+                                StringGridEx16, StringGridEx27, StringGridEx28, StringGridEx19})
+        cell->InitByDefault();
+    plButton14->setEnabled(false);
+    plButton40->setEnabled(false);
+    RadioButton27->setChecked(true);
+    TCalender1->ResetCalendar();
+    RefreshCalendar();
+    UpdateCalendarPeriod();
+    RefreshScheduleView();
 }
 
 void TSchedulePage::ScheduleChanged()

@@ -47,6 +47,11 @@ public:
     // first day of its schedule, the period to "無限" ("開始日のみ" for
     // methotrexate).
     void ShowLoadedSchedule(vcl::TDateTime firstDay);
+    // A newly confirmed drug: the calendar and every date picker on today,
+    // the period "無限" ("開始日のみ" for methotrexate), the interval, time,
+    // dose and sampling cells at their defaults, a cut "開始日以降全て", the
+    // lists refilled from the emptied sets.
+    void ResetScheduleEntry();
 
     // The changed regimens: "投与変更" of the result page makes a new one and
     // shows it here; the set choice and "リセット" of this page.
