@@ -68,6 +68,16 @@ protected:
         QTest::keyClicks(edit, day);
     }
 
+    // Clicks a picker on the character at `index` of its "yyyy/mm/dd".
+    static void ClickPart(QDateEdit* picker, int index)
+    {
+        QLineEdit* edit = picker->findChild<QLineEdit*>();
+        int x = 0;
+        while (x < edit->width() && edit->cursorPositionAt(QPoint(x, edit->height() / 2)) <= index)
+            ++x;
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(x, edit->height() / 2));
+    }
+
     void Click(QWidget* widget)
     {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
@@ -400,4 +410,67 @@ TEST_F(SchedulePageTest, ALoadedCaseShowsItsFirstDay)
     EXPECT_EQ(page->TCalender1->Model().Period().End, Date(2026, 11, 20));
     EXPECT_EQ(DoseMark(20), QStringLiteral("3000"));
     EXPECT_EQ(page->StringGridEx14->Cells(1, 1), QStringLiteral("12:00"));
+}
+
+TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
+{
+    StartAnalysis(5, 1, 1);
+    QDateEdit* start = page->DateTimePicker7;
+    QLineEdit* edit = start->findChild<QLineEdit*>();
+    constexpr int Year = 1, Month = 6, Day = 9;   // characters of "yyyy/mm/dd"
+
+    // The drug page's question has closed and the window lost the focus:
+    // without a window manager the first click arrives before the activation.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ClickPart(start, Day);
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("08"));
+    QTest::keyClicks(edit, QStringLiteral("10"));
+    EnterDose(QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("1"));
+    ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 1u);
+    EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 12, 10));
+
+    // Dates that cannot be stay as typed, through leaving, Enter and another
+    // tab, and the entry refuses them by the field's name.
+    struct Step {
+        int part;
+        const char* typed;
+        const char* shown;
+    };
+    const Step steps[] = {{Year, "0", "0/12/10"},     {0, "2026", "2026/12/10"},    {Month, "11", "2026/11/10"},
+                          {Day, "31", "2026/11/31"}, {Month, "11", "2026/11/31"}};
+    for (const Step& step : steps) {
+        ClickPart(start, step.part);
+        QTest::keyClicks(edit, QString::fromLatin1(step.typed));
+        EXPECT_EQ(edit->text(), QString::fromLatin1(step.shown));
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+    page->PageControl4->setCurrentIndex(2);
+    page->PageControl4->setCurrentIndex(0);
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    frmMain->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    EXPECT_EQ(edit->text(), QStringLiteral("2026/11/31"));
+    TypeInto(page->StringGridEx25, QStringLiteral("21"));
+    TypeInto(page->StringGridEx15, QStringLiteral("1000"));
+    TypeInto(page->StringGridEx16, QStringLiteral("1"));
+    Click(page->plButton14);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("「投与開始日」に正しい日付を入力して下さい。"));
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(edit->text(), QStringLiteral("2026/11/31"));
+    EXPECT_TRUE(start->hasFocus());
+    EXPECT_EQ(ScheduleSets.CurPrescriptions().size(), 1u);
+
+    ClickPart(start, Day);
+    QTest::keyClicks(edit, QStringLiteral("30"));
+    Click(page->plButton14);
+    EXPECT_EQ(boxes.count(), 1);
+    ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 2u);
+    EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 11, 30));
 }

@@ -10,6 +10,8 @@
 #include "ScheduleEdits.h"
 
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -168,6 +170,9 @@ private:
     TSamplingEntry ReadSamplingEntry() const;
     // Shows a refusal and puts the focus on the control at fault.
     void Refuse(TScheduleError error);
+    // Whether the pickers a command reads (the null ones it does not) hold
+    // whole dates as typed; the first that does not is refused by its name.
+    bool PickersHoldDates(std::initializer_list<std::pair<QDateEdit*, const char16_t*>> pickers);
     // After every edit: calendar marks, lists and the set choice.
     void ScheduleChanged();
     void FillSetChoice();
