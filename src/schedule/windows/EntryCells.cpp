@@ -4,7 +4,7 @@
 #include "Clock.h"
 #include "MessageBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -129,10 +129,17 @@ protected:
     {
         clickedAt_.reset();
         ResumeFollowingParts();
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             KeepingTypedText([&] { QDateEdit::keyPressEvent(event); });
-        else
-            QDateEdit::keyPressEvent(event);
+            return;
+        }
+        // A digit the date cannot take (a "0" after "3" in February's day)
+        // is refused where it is typed, with a beep.
+        const QString before = text();
+        QDateEdit::keyPressEvent(event);
+        const QString typed = event->text();
+        if (typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9') && text() == before)
+            QApplication::beep();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
