@@ -441,8 +441,8 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
         const char* typed;
         const char* shown;
     };
-    const Step steps[] = {{Year, "0", "0/12/10"},     {0, "2026", "2026/12/10"},    {Month, "11", "2026/11/10"},
-                          {Day, "31", "2026/11/31"}, {Month, "11", "2026/11/31"}};
+    const Step steps[] = {{Year, "0", "0/12/10"},    {0, "2026", "2026/12/10"},  {Month, "13", "2026/13/10"},
+                          {Month, "11", "2026/11/10"}, {Day, "31", "2026/11/31"}, {Month, "11", "2026/11/31"}};
     for (const Step& step : steps) {
         ClickPart(start, step.part);
         QTest::keyClicks(edit, QString::fromLatin1(step.typed));

@@ -133,13 +133,12 @@ protected:
             KeepingTypedText([&] { QDateEdit::keyPressEvent(event); });
             return;
         }
-        // A digit the date cannot take (a "0" after "3" in February's day)
-        // is refused where it is typed, with a beep.
         const QString before = text();
         QDateEdit::keyPressEvent(event);
         const QString typed = event->text();
-        if (typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9') && text() == before)
-            QApplication::beep();
+        const bool digit = typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9');
+        if (digit && text() == before)
+            TakeRefusedDigit(typed);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -161,6 +160,24 @@ protected:
     }
 
 private:
+    // The date edit refuses a digit that makes no date (the "3" of a month
+    // 13): it is written as typed when its part has room, for the command
+    // to refuse the date by the field's name; else it beeps. (A "3" typed
+    // into February's day is the 3rd at once, so a "0" after it beeps.)
+    void TakeRefusedDigit(const QString& digit)
+    {
+        QLineEdit* edit = lineEdit();
+        const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        const int length = static_cast<int>(edit->selectedText().size());
+        const QString written = text().replace(start, length, digit);
+        if (!DateNumbers(written)) {
+            QApplication::beep();
+            return;
+        }
+        edit->setText(written);
+        edit->setCursorPosition(start + 1);
+    }
+
     // Runs the date edit's own handling: a whole date as typed is taken
     // first, any other text is put back as typed afterwards.
     template <typename Handling>
