@@ -41,6 +41,10 @@ namespace {
 
 constexpr int TimerIntervalMs = 100;
 
+// The show handlers of the pages, by page index.
+constexpr void (TfrmMain::*PageShowHandlers[WorkflowStepCount])(QObject*) = {
+    &TfrmMain::TabSheet1Show, &TfrmMain::TabSheet6Show, &TfrmMain::TabSheet2Show, &TfrmMain::TabSheet4Show};
+
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
@@ -99,7 +103,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 
     ShowCaseFrom(0);
     SetWorkflowStep(highestStep_, 0);
-    TabSheetShow(0);
+    TabSheet1Show(TabSheet1);
 
     // The caption always carries the build's version.
     setWindowTitle(windowTitle() + QStringLiteral(" Ver.") + vcl::VersionText() + QStringLiteral("M"));
@@ -214,7 +218,8 @@ void TfrmMain::BuildPages(QWidget* client)
     PageControl1->addTab(TabSheet4, QStringLiteral("解析結果"));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
         vcl::RunEventHandler([this, page] {
-            TabSheetShow(page);
+            if (page >= 0 && page < WorkflowStepCount)
+                (this->*PageShowHandlers[page])(PageControl1->widget(page));
             PageControl1Change(PageControl1);
         });
     });
@@ -271,10 +276,17 @@ void TfrmMain::FormShow()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    if (vcl::AskOkCancel(QStringLiteral("Quorvelを終了します。\nよろしいですか？"), QStringLiteral("終了確認")))
+    bool canClose = true;
+    FormCloseQuery(this, canClose);
+    if (canClose)
         event->accept();
     else
         event->ignore();
+}
+
+void TfrmMain::FormCloseQuery(QObject*, bool& CanClose)
+{
+    CanClose = vcl::AskOkCancel(QStringLiteral("Quorvelを終了します。\nよろしいですか？"), QStringLiteral("終了確認"));
 }
 
 void TfrmMain::SetWorkflowStep(int maxStep, int page)
@@ -354,9 +366,24 @@ void TfrmMain::plButton38Click(QObject*)
     SetWorkflowStep(highestStep_, 3);
 }
 
-void TfrmMain::TabSheetShow(int page)
+void TfrmMain::TabSheet1Show(QObject*)
 {
-    plButton29->setVisible(HelpButtonVisibleOn(page));
+    plButton29->setVisible(HelpButtonVisibleOn(0));
+}
+
+void TfrmMain::TabSheet6Show(QObject*)
+{
+    plButton29->setVisible(HelpButtonVisibleOn(1));
+}
+
+void TfrmMain::TabSheet2Show(QObject*)
+{
+    plButton29->setVisible(HelpButtonVisibleOn(2));
+}
+
+void TfrmMain::TabSheet4Show(QObject*)
+{
+    plButton29->setVisible(HelpButtonVisibleOn(3));
 }
 
 void TfrmMain::PageControl1Change(QObject*)

@@ -67,6 +67,8 @@ public:
 
     // Fills the drug categories when the window first shows, then shows the disclaimer.
     void FormShow();
+    // Closing asks first; nothing is saved.
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
 
     // Step buttons.
     void plButton35Click(QObject* Sender);
@@ -74,7 +76,10 @@ public:
     void plButton37Click(QObject* Sender);
     void plButton38Click(QObject* Sender);
     // A page shows: the "?" button is there on the drug and schedule pages.
-    void TabSheetShow(int page);
+    void TabSheet1Show(QObject* Sender);
+    void TabSheet6Show(QObject* Sender);
+    void TabSheet2Show(QObject* Sender);
+    void TabSheet4Show(QObject* Sender);
     // Page changes: the three timers follow the page.
     void PageControl1Change(QObject* Sender);
     void plButton29Click(QObject* Sender);

@@ -100,14 +100,11 @@ TEST_F(HintLineWalk, TheLineFollowsThePointerAndStaysWhenItLeaves)
 
 TEST_F(HintLineWalk, EachListedControlIsOneControlOfTheMainWindow)
 {
-    // Not built yet: the result page; and the drug page has no panels of its
-    // own around the source choice and the parameter table.
-    const QSet<QString> notBuilt{
-        u"Panel33"_qs, u"Panel34"_qs, u"Panel35"_qs, u"plButton19"_qs, u"plButton20"_qs, u"plButton22"_qs,
-        u"plButton54"_qs, u"plButton23"_qs, u"plButton34"_qs, u"CheckBox1"_qs, u"CheckBox2"_qs, u"CheckBox3"_qs,
-        u"StringGridEx12"_qs, u"StringGridEx10"_qs, u"StringGridEx11"_qs, u"StringGridEx8"_qs, u"StringGridEx9"_qs,
-        u"CheckBox10"_qs, u"CheckBox11"_qs, u"CheckBox12"_qs, u"CheckBox13"_qs, u"CheckBox4"_qs, u"CheckBox5"_qs,
-        u"plButton17"_qs, u"plButton57"_qs};
+    // Listed but never built: the result page shows no estimates at a chosen
+    // time (StringGridEx8 .. StringGridEx12), and the drug page has no panels
+    // of its own around the source choice and the parameter table.
+    const QSet<QString> notBuilt{u"Panel33"_qs, u"Panel34"_qs, u"Panel35"_qs, u"StringGridEx12"_qs,
+                                 u"StringGridEx10"_qs, u"StringGridEx11"_qs, u"StringGridEx8"_qs, u"StringGridEx9"_qs};
     for (const THintRow& row : HintRows()) {
         const QString owner = QString::fromUtf16(row.Owner);
         const QString name = QString::fromUtf16(row.Control);
@@ -121,7 +118,7 @@ TEST_F(HintLineWalk, EachListedControlIsOneControlOfTheMainWindow)
             found += control->window() == frmMain && nearest && nearest->objectName() == owner;
         }
         if (notBuilt.contains(name))
-            EXPECT_LE(found, 1) << name.toStdString();
+            EXPECT_EQ(found, 0) << name.toStdString();
         else
             EXPECT_EQ(found, 1) << owner.toStdString() << " " << name.toStdString();
     }

@@ -89,7 +89,7 @@ protected:
     {
         const TCalendarModel& model = page->TCalender1->Model();
         for (int cell = 0; cell < CalendarCellCount; ++cell) {
-            if (model.DayText(cell) == QString::number(day)) {
+            if (model.DayTexts()[cell] == QString::number(day)) {
                 page->TCalender1->DrawGrid1->GotoNewCell(cell / CalendarRows, cell % CalendarRows);
                 return;
             }
@@ -101,8 +101,8 @@ protected:
     {
         const TCalendarModel& model = page->TCalender1->Model();
         for (int cell = 0; cell < CalendarCellCount; ++cell) {
-            if (model.DayText(cell) == QString::number(day))
-                return model.DoseText(cell);
+            if (model.DayTexts()[cell] == QString::number(day))
+                return model.DoseTexts()[cell];
         }
         return QStringLiteral("no day");
     }
@@ -147,7 +147,7 @@ TEST_F(SchedulePageTest, VancomycinScheduleAndTwoSamplingsEnteredAsAUserWould)
     Click(page->RadioButton16);
     TypeDay(page->DateTimePicker4, QStringLiteral("07"));
     EXPECT_EQ(page->DateTimePicker4->date(), QDate(2026, 12, 7));
-    EXPECT_EQ(page->TCalender1->Model().Period().End, Date(2026, 12, 7));
+    EXPECT_EQ(page->TCalender1->Model().PeriodEnd(), Date(2026, 12, 7));
 
     TypeInto(page->StringGridEx25, QStringLiteral("9"));
     TypeInto(page->StringGridEx15, QStringLiteral("1000"));
@@ -407,7 +407,7 @@ TEST_F(SchedulePageTest, ALoadedCaseShowsItsFirstDay)
     EXPECT_TRUE(page->RadioButton17->isChecked());
     EXPECT_EQ(page->TCalender1->Model().Month(), 11);
     EXPECT_EQ(page->TCalender1->SelectedDate(), Date(2026, 11, 20));
-    EXPECT_EQ(page->TCalender1->Model().Period().End, Date(2026, 11, 20));
+    EXPECT_EQ(page->TCalender1->Model().PeriodEnd(), Date(2026, 11, 20));
     EXPECT_EQ(DoseMark(20), QStringLiteral("3000"));
     EXPECT_EQ(page->StringGridEx14->Cells(1, 1), QStringLiteral("12:00"));
 }

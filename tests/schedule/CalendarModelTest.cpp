@@ -12,7 +12,7 @@ vcl::TDateTime Date(int year, int month, int day)
 int CellOfDay(const TCalendarModel& model, int day)
 {
     for (int cell = 0; cell < CalendarCellCount; ++cell) {
-        if (model.DayText(cell) == QString::number(day))
+        if (model.DayTexts()[cell] == QString::number(day))
             return cell;
     }
     return -1;
@@ -23,8 +23,8 @@ std::vector<int> DaysColoured(const TCalendarModel& model, vcl::TColor colour)
 {
     std::vector<int> days;
     for (int cell = 0; cell < CalendarCellCount; ++cell) {
-        if (model.CellColour(cell) == colour)
-            days.push_back(model.DayText(cell).toInt());
+        if (model.CellColours()[cell] == colour)
+            days.push_back(model.DayTexts()[cell].toInt());
     }
     std::sort(days.begin(), days.end());
     return days;
@@ -43,22 +43,22 @@ TEST(CalendarModel, MonthLayoutCountsCellsDownTheColumns)
     TCalendarModel model(Date(2022, 10, 15));
     EXPECT_EQ(model.Year(), 2022);
     EXPECT_EQ(model.Month(), 10);
-    EXPECT_EQ(model.DayText(CalendarCellIndex(6, 0)), QStringLiteral("1"));
-    EXPECT_EQ(model.DateKey(CalendarCellIndex(6, 0)), QStringLiteral("20221001"));
-    EXPECT_EQ(model.DayText(CalendarCellIndex(0, 1)), QStringLiteral("2"));
-    EXPECT_EQ(model.DayText(CalendarCellIndex(1, 5)), QStringLiteral("31"));
-    EXPECT_EQ(model.DateKey(CalendarCellIndex(1, 5)), QStringLiteral("20221031"));
+    EXPECT_EQ(model.DayTexts()[CalendarCellIndex(6, 0)], QStringLiteral("1"));
+    EXPECT_EQ(model.DateKeys()[CalendarCellIndex(6, 0)], QStringLiteral("20221001"));
+    EXPECT_EQ(model.DayTexts()[CalendarCellIndex(0, 1)], QStringLiteral("2"));
+    EXPECT_EQ(model.DayTexts()[CalendarCellIndex(1, 5)], QStringLiteral("31"));
+    EXPECT_EQ(model.DateKeys()[CalendarCellIndex(1, 5)], QStringLiteral("20221031"));
     EXPECT_EQ(CalendarCellIndex(1, 5), 11);
     for (int column = 0; column < 6; ++column)
-        EXPECT_TRUE(model.DayText(CalendarCellIndex(column, 0)).isEmpty()) << column;
+        EXPECT_TRUE(model.DayTexts()[CalendarCellIndex(column, 0)].isEmpty()) << column;
     for (int column = 2; column < 7; ++column)
-        EXPECT_TRUE(model.DateKey(CalendarCellIndex(column, 5)).isEmpty()) << column;
+        EXPECT_TRUE(model.DateKeys()[CalendarCellIndex(column, 5)].isEmpty()) << column;
 
     // February 2026 starts on a Sunday and fills exactly four rows.
     model.SetCalendarMonth(Date(2026, 2, 20));
-    EXPECT_EQ(model.DayText(CalendarCellIndex(0, 0)), QStringLiteral("1"));
-    EXPECT_EQ(model.DayText(CalendarCellIndex(6, 3)), QStringLiteral("28"));
-    EXPECT_TRUE(model.DayText(CalendarCellIndex(0, 4)).isEmpty());
+    EXPECT_EQ(model.DayTexts()[CalendarCellIndex(0, 0)], QStringLiteral("1"));
+    EXPECT_EQ(model.DayTexts()[CalendarCellIndex(6, 3)], QStringLiteral("28"));
+    EXPECT_TRUE(model.DayTexts()[CalendarCellIndex(0, 4)].isEmpty());
 }
 
 TEST(CalendarModel, PeriodMarksAndTheSelectedDay)
@@ -106,24 +106,24 @@ TEST(CalendarModel, DaySumsAndSamplingMarks)
     samplings[0].saiketu_time = Date(2026, 12, 2) + 0.35;
     samplings[1].saiketu_time = Date(2026, 12, 2) + 0.7;
     model.RefreshMarks(days, samplings);
-    EXPECT_EQ(model.DoseText(CellOfDay(model, 1)), QStringLiteral("1750"));
-    EXPECT_EQ(model.DoseText(CellOfDay(model, 2)), QStringLiteral("1000"));
-    EXPECT_EQ(model.DoseText(CellOfDay(model, 3)), QStringLiteral("250"));
-    EXPECT_TRUE(model.DoseText(CellOfDay(model, 4)).isEmpty());
-    EXPECT_EQ(model.SampleText(CellOfDay(model, 2)), QStringLiteral("採血"));
-    EXPECT_TRUE(model.SampleText(CellOfDay(model, 1)).isEmpty());
+    EXPECT_EQ(model.DoseTexts()[CellOfDay(model, 1)], QStringLiteral("1750"));
+    EXPECT_EQ(model.DoseTexts()[CellOfDay(model, 2)], QStringLiteral("1000"));
+    EXPECT_EQ(model.DoseTexts()[CellOfDay(model, 3)], QStringLiteral("250"));
+    EXPECT_TRUE(model.DoseTexts()[CellOfDay(model, 4)].isEmpty());
+    EXPECT_EQ(model.SampleTexts()[CellOfDay(model, 2)], QStringLiteral("採血"));
+    EXPECT_TRUE(model.SampleTexts()[CellOfDay(model, 1)].isEmpty());
 
     model.SetDoseFormat(QStringLiteral("0.000"));
     model.RefreshMarks({Administration(Date(2026, 12, 5) + 0.3, 0.125), Administration(Date(2026, 12, 5) + 0.8, 0.125)},
                        {});
-    EXPECT_EQ(model.DoseText(CellOfDay(model, 5)), QStringLiteral("0.250"));
-    EXPECT_TRUE(model.SampleText(CellOfDay(model, 2)).isEmpty());
+    EXPECT_EQ(model.DoseTexts()[CellOfDay(model, 5)], QStringLiteral("0.250"));
+    EXPECT_TRUE(model.SampleTexts()[CellOfDay(model, 2)].isEmpty());
 
     // Another month drops the marks until they are rebuilt for it.
     model.NextMonth();
-    EXPECT_TRUE(model.DoseText(CellOfDay(model, 5)).isEmpty());
+    EXPECT_TRUE(model.DoseTexts()[CellOfDay(model, 5)].isEmpty());
     model.RefreshMarks(days, samplings);
-    EXPECT_EQ(model.DoseText(CellOfDay(model, 1)), QStringLiteral("500.000"));
+    EXPECT_EQ(model.DoseTexts()[CellOfDay(model, 1)], QStringLiteral("500.000"));
 }
 
 TEST(CalendarModel, PagingAcrossTheYearAndSelectingCells)

@@ -65,9 +65,21 @@ void StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry,
     record.init_value = 0;
     record.analysis_date = 0;
     record.kaiseki_before_id = 0;
-    if (const std::optional<TPanelChoice> panel = CovariatePanelFor(key, s.SourceIndex))
+    LoadPatientDrugValues(record, entry);
+    LoadPopulationParams(record, entry);
+}
+
+void LoadPatientDrugValues(TAnalysisRecord& record, const TDrugPageEntry& entry)
+{
+    const TDrugSelection& s = entry.Selection;
+    if (const std::optional<TPanelChoice> panel = CovariatePanelFor(SelectedDrugKey(s), s.SourceIndex))
         StoreAnswers(*panel, entry.Answers, record);
-    const TPopulationBlock block = BlockToStore(key, s.Source, record.bosyudan, entry.Table);
+}
+
+void LoadPopulationParams(TAnalysisRecord& record, const TDrugPageEntry& entry)
+{
+    const TDrugSelection& s = entry.Selection;
+    const TPopulationBlock block = BlockToStore(SelectedDrugKey(s), s.Source, record.bosyudan, entry.Table);
     record.bosyudan = block.Mean;
     record.bosyudan_vari = block.Cv;
 }

@@ -24,6 +24,14 @@ struct TDrugPageEntry {
 TPopulationBlock BlockToStore(const TDrugKey& key, ParamSource source, const TParamBlock& means,
                               const TParamTable& table);
 
-// Fills a cleared record (ClearDrugRecord with the parameters kept) from the page.
+// Fills a cleared record (ClearDrugRecord with the parameters kept) from the page:
+// identity, drug key, source and fixed settings, then LoadPatientDrugValues and
+// LoadPopulationParams.
 void StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry, const QString& patientKey,
                            int kaisekiId);
+
+// The covariate answers of the drug's panel into their `kaiseki_table` fields;
+// a drug without a panel writes nothing.
+void LoadPatientDrugValues(TAnalysisRecord& record, const TDrugPageEntry& entry);
+// The population block as the parameter table shows it (BlockToStore).
+void LoadPopulationParams(TAnalysisRecord& record, const TDrugPageEntry& entry);

@@ -60,8 +60,8 @@ void TfrmCommentSet::FormShow()
     for (const TPrinterEntry& printer : printers_)
         ComboBox10->addItem(printer.Name);
     ComboBox10->setCurrentIndex(-1);
-    if (storedPrinterIndex_ >= 0 && storedPrinterIndex_ < ComboBox10->count())
-        ComboBox10->setCurrentIndex(storedPrinterIndex_);
+    if (StoredPrinterIndex() >= 0 && StoredPrinterIndex() < ComboBox10->count())
+        ComboBox10->setCurrentIndex(StoredPrinterIndex());
     else if (ComboBox10->count() > 0)
         ComboBox10->setCurrentIndex(0);
 }
@@ -106,7 +106,7 @@ void TfrmCommentSet::Memo1Change()
 
 void SelectPrinter(TfrmCommentSet& form, int index, TPrinterPreselection preselection)
 {
-    if (preselection == TPrinterPreselection::KeepIfSet && form.storedPrinterIndex_ >= 0)
+    if (preselection == TPrinterPreselection::KeepIfSet && form.StoredPrinterIndex() >= 0)
         return;
     if (index == -1) {
         const QString current = CurrentPrinterName();

@@ -30,6 +30,8 @@ public:
 
     // The chosen printer, or nothing.
     std::optional<TPrinterEntry> SelectedPrinter() const;
+    // The printer-list position the dialog preselects when it shows; -1 none.
+    int StoredPrinterIndex() const { return storedPrinterIndex_; }
 
     QComboBox* ComboBox10;       // the printers
     QPlainTextEdit* Memo1;       // the comment, at most 800 bytes in CP932

@@ -78,7 +78,10 @@ public:
 
     vcl::TDateTime DisplayMonth() const { return displayMonth_; }
     vcl::TDateTime SelectedDate() const { return selectedDate_; }
-    TCalendarPeriod Period() const { return period_; }
+    // The dosing period being entered.
+    vcl::TDateTime PeriodStart() const { return period_.Start; }
+    vcl::TDateTime PeriodEnd() const { return period_.End; }
+    int PeriodInterval() const { return period_.Interval; }
     int Year() const;
     int Month() const;
     const QString& DoseUnitText() const { return doseUnitText_; }
@@ -87,11 +90,11 @@ public:
 
     // By cell index: the day number ("" outside the month), its "yyyymmdd"
     // key, its background, the formatted day sum and "採血" on sampling days.
-    const QString& DayText(int cell) const { return dayTexts_[cell]; }
-    const QString& DateKey(int cell) const { return dateKeys_[cell]; }
-    vcl::TColor CellColour(int cell) const { return cellColours_[cell]; }
-    const QString& DoseText(int cell) const { return doseTexts_[cell]; }
-    const QString& SampleText(int cell) const { return sampleTexts_[cell]; }
+    const std::array<QString, CalendarCellCount>& DayTexts() const { return dayTexts_; }
+    const std::array<QString, CalendarCellCount>& DateKeys() const { return dateKeys_; }
+    const std::array<vcl::TColor, CalendarCellCount>& CellColours() const { return cellColours_; }
+    const std::array<QString, CalendarCellCount>& DoseTexts() const { return doseTexts_; }
+    const std::array<QString, CalendarCellCount>& SampleTexts() const { return sampleTexts_; }
 
 private:
     void LayOutMonth();

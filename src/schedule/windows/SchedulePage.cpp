@@ -345,12 +345,14 @@ void TSchedulePage::BuildLists()
                              left, 266, 200);
     StringGridEx14->SetDefaultDrawing(false);
     StringGridEx18->SetDefaultDrawing(false);
-    StringGridEx14->OnDrawCell = [this](QObject*, int c, int r, const QRect& rect, TGridDrawState state) {
-        DrawListCell(StringGridEx14, c, r, rect, state);
+    StringGridEx14->OnDrawCell = [this](QObject* S, int c, int r, const QRect& rect, TGridDrawState state) {
+        StringGridEx14DrawCell(S, c, r, rect, state);
     };
-    StringGridEx18->OnDrawCell = [this](QObject*, int c, int r, const QRect& rect, TGridDrawState state) {
-        DrawListCell(StringGridEx18, c, r, rect, state);
+    StringGridEx18->OnDrawCell = [this](QObject* S, int c, int r, const QRect& rect, TGridDrawState state) {
+        StringGridEx18DrawCell(S, c, r, rect, state);
     };
+    StringGridEx14->OnValueChange = [this](QObject* S, int c, int r) { StringGridEx14ValueChange(S, c, r); };
+    StringGridEx18->OnValueChange = [this](QObject* S, int c, int r) { StringGridEx18ValueChange(S, c, r); };
     StringGridEx14->OnClick = [this](QObject* Sender) { StringGridEx14Click(Sender); };
     StringGridEx18->OnClick = [this](QObject* Sender) { StringGridEx18Click(Sender); };
     StringGridEx14->OnSelectCell = [this](QObject* S, int c, int r, bool& can) { StringGridEx14SelectCell(S, c, r, can); };
@@ -851,6 +853,26 @@ void TSchedulePage::StringGridEx14SelectCell(QObject*, int, int ARow, bool&)
 void TSchedulePage::StringGridEx18SelectCell(QObject*, int, int ARow, bool&)
 {
     plButton41->setEnabled(RowHasDate(StringGridEx18, ARow));
+}
+
+void TSchedulePage::StringGridEx14ValueChange(QObject*, int, int)
+{
+    UpdateDeleteButtons();
+}
+
+void TSchedulePage::StringGridEx18ValueChange(QObject*, int, int)
+{
+    UpdateDeleteButtons();
+}
+
+void TSchedulePage::StringGridEx14DrawCell(QObject*, int ACol, int ARow, const QRect& Rect, TGridDrawState State)
+{
+    DrawListCell(StringGridEx14, ACol, ARow, Rect, State);
+}
+
+void TSchedulePage::StringGridEx18DrawCell(QObject*, int ACol, int ARow, const QRect& Rect, TGridDrawState State)
+{
+    DrawListCell(StringGridEx18, ACol, ARow, Rect, State);
 }
 
 void TSchedulePage::StringGridEx14Click(QObject*)

@@ -7,6 +7,7 @@
 // shows what they answer.
 #include "DateTime.h"
 #include "Events.h"
+#include "GridTypes.h"
 #include "ScheduleEdits.h"
 
 #include <QWidget>
@@ -19,6 +20,7 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
+class QRect;
 class QTabWidget;
 class TCalender;
 class TMainWindowHub;
@@ -90,6 +92,11 @@ public:
     void StringGridEx18Click(QObject* Sender);
     void StringGridEx14SelectCell(QObject* Sender, int ACol, int ARow, bool& CanSelect);
     void StringGridEx18SelectCell(QObject* Sender, int ACol, int ARow, bool& CanSelect);
+    // "処方削除" and "採血削除" follow the selected rows.
+    void StringGridEx14ValueChange(QObject* Sender, int ACol, int ARow);
+    void StringGridEx18ValueChange(QObject* Sender, int ACol, int ARow);
+    void StringGridEx14DrawCell(QObject* Sender, int ACol, int ARow, const QRect& Rect, TGridDrawState State);
+    void StringGridEx18DrawCell(QObject* Sender, int ACol, int ARow, const QRect& Rect, TGridDrawState State);
 
     // The calendar's menu and its "先月".
     void TCalender1N1Click(QObject* Sender);

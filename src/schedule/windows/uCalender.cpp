@@ -192,6 +192,7 @@ void TCalender::BuildDayGrid()
     DrawGrid1->OnMouseDown = [this](QObject*, vcl::TMouseButton Button, vcl::TShiftState, int X, int Y) {
         DrawGrid1MouseDown(Button, X, Y);
     };
+    DrawGrid1->OnMouseMove = [this](QObject*, vcl::TShiftState, int X, int Y) { DrawGrid1MouseMove(X, Y); };
     DrawGrid1->OnDrawCell = [this](QObject*, int ACol, int ARow, const QRect& Rect, TGridDrawState) {
         DrawGrid1DrawCell(ACol, ARow, Rect);
     };
@@ -293,12 +294,16 @@ void TCalender::DrawGrid1MouseDown(vcl::TMouseButton Button, int, int)
         PopupMenu1->popup(QCursor::pos());
 }
 
+void TCalender::DrawGrid1MouseMove(int, int)
+{
+}
+
 void TCalender::DrawGrid1DrawCell(int ACol, int ARow, const QRect& Rect)
 {
     QPainter& canvas = *DrawGrid1->Canvas();
     const int cell = CalendarCellIndex(ACol, ARow);
-    canvas.fillRect(Rect, vcl::ToQColor(model_.CellColour(cell)));
-    const QString& day = model_.DayText(cell);
+    canvas.fillRect(Rect, vcl::ToQColor(model_.CellColours()[cell]));
+    const QString& day = model_.DayTexts()[cell];
     canvas.setFont(font());
     canvas.setPen(Qt::black);
     const int lineHeight = canvas.fontMetrics().height();
@@ -306,7 +311,7 @@ void TCalender::DrawGrid1DrawCell(int ACol, int ARow, const QRect& Rect)
     canvas.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, day);
     if (day.isEmpty())
         return;
-    const QString& dose = model_.DoseText(cell);
+    const QString& dose = model_.DoseTexts()[cell];
     canvas.setPen(vcl::ToQColor(DoseTextColour));
     canvas.drawText(text.adjusted(0, 2 * lineHeight, 0, 0), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, dose);
     if (!dose.isEmpty()) {
@@ -316,6 +321,6 @@ void TCalender::DrawGrid1DrawCell(int ACol, int ARow, const QRect& Rect)
         if (image > 0 && image < static_cast<int>(ImageList1.size()))
             canvas.drawPixmap(Rect.right() - IconSize, Rect.top() + 1, ImageList1[static_cast<std::size_t>(image)]);
     }
-    if (!model_.SampleText(cell).isEmpty())
+    if (!model_.SampleTexts()[cell].isEmpty())
         canvas.drawPixmap(Rect.left() + 1, Rect.bottom() - IconSize, ImageList1[0]);
 }

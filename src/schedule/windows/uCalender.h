@@ -72,6 +72,8 @@ private:
     void BuildDayGrid();
     void DrawGrid1SelectCell(int ACol, int ARow, bool& CanSelect);
     void DrawGrid1MouseDown(vcl::TMouseButton Button, int X, int Y);
+    // The pointer over the days changes nothing (the hint line has its sentence).
+    void DrawGrid1MouseMove(int X, int Y);
     void DrawGrid1DrawCell(int ACol, int ARow, const QRect& Rect);
     void ShowMonth();
 
