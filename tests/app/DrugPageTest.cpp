@@ -400,7 +400,7 @@ TEST_F(DrugPageTest, VancomycinFromProductChoiceToTheScheduleStep)
     };
     for (const auto& [cell, text] : defaults)
         EXPECT_EQ(cell->Cells(0, 0), QString::fromLatin1(text)) << cell->objectName().toStdString();
-    EXPECT_EQ(schedule->TCalender1->Model().Period().End, vcl::EncodeDate(2026, 12, 8) + 89);
+    EXPECT_EQ(schedule->TCalender1->Model().PeriodEnd(), vcl::EncodeDate(2026, 12, 8) + 89);
     EXPECT_FALSE(schedule->plButton14->isEnabled());
 }
 
