@@ -362,13 +362,7 @@ void TfrmMain::ShowCaseFrom(int step)
 
 void TfrmMain::ResetScheduleEntry()
 {
-    // A new schedule starts today: the calendar and every date picker on
-    // today, the period "無限" ("開始日のみ" for methotrexate); the entry
-    // cells were emptied by SetupSchedulePage.
-    TabSheet2->ShowLoadedSchedule(vcl::Date());
-    TabSheet2->RefreshCalendar();
-    TabSheet2->UpdateCalendarPeriod();
-    TabSheet2->RefreshScheduleView();
+    TabSheet2->ResetScheduleEntry();
 }
 
 void TfrmMain::ScheduleChanged()

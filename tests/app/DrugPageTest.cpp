@@ -8,6 +8,7 @@
 #include "StringGridEx.h"
 #include "Ucommon.h"
 #include "plButton.h"
+#include "uCalender.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -368,13 +369,31 @@ TEST_F(DrugPageTest, VancomycinFromProductChoiceToTheScheduleStep)
     ScheduleSets.PrescriptionLists[0].resize(1);
     ScheduleSets.Samplings.resize(1);
     frmMain->SetHighestStep(3);
+    // The entry as the earlier schedule left it: every 3 days to an end date, cut by end date.
+    TSchedulePage* schedule = frmMain->TabSheet2;
+    for (QRadioButton* radio : {schedule->RadioButton16, schedule->RadioButton23, schedule->RadioButton25})
+        radio->setChecked(true);
+    QDateEdit* const pickers[] = {schedule->DateTimePicker7, schedule->DateTimePicker4, schedule->DateTimePicker5,
+                                  schedule->DateTimePicker1, schedule->DateTimePicker6};
+    for (QDateEdit* picker : pickers)
+        picker->setDate(QDate(2026, 11, 20));
+    const std::pair<TStringGridEx*, const char*> defaults[] = {
+        {schedule->StringGridEx20, "1"}, {schedule->StringGridEx25, "00"}, {schedule->StringGridEx15, "0"},
+        {schedule->StringGridEx16, "0.0"}, {schedule->StringGridEx28, "00"}, {schedule->StringGridEx19, "0.00"}};
+    for (const auto& [cell, text] : defaults)
+        cell->SetCells(0, 0, QStringLiteral("3"));
     Confirm();
     EXPECT_EQ(StoredAnalyses(), 2);
     EXPECT_EQ(CurrentAnalysis.kaiseki_id, 1);
     EXPECT_TRUE(ScheduleSets.PrescriptionLists[0].empty());
     EXPECT_TRUE(ScheduleSets.Samplings.empty());
     EXPECT_EQ(frmMain->HighestStep(), 2);
-    EXPECT_EQ(frmMain->TabSheet2->DateTimePicker7->date(), QDate(2026, 12, 8));
+    for (QDateEdit* picker : pickers)
+        EXPECT_EQ(picker->date(), QDate(2026, 12, 8)) << picker->objectName().toStdString();
+    EXPECT_TRUE(schedule->RadioButton18->isChecked() && schedule->RadioButton27->isChecked());
+    for (const auto& [cell, text] : defaults)
+        EXPECT_EQ(cell->Cells(0, 0), QString::fromLatin1(text)) << cell->objectName().toStdString();
+    EXPECT_EQ(schedule->TCalender1->Model().PeriodEnd(), vcl::EncodeDate(2026, 12, 8) + 89);
 }
 
 TEST_F(DrugPageTest, DigoxinWithTypedClearanceAndTheHeartFailureAnswer)

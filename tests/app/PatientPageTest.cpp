@@ -8,6 +8,7 @@
 #include "plButton.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,9 +135,10 @@ TEST_F(PatientPageWalk, NewPatientThenClearAndConfirmUpdatesTheSameRow)
     Type(QStringLiteral("31"));
 
     // Leaving the day corrects 31 June; the untouched height "0" is refused.
+    ClickInto(page->StringGridEx5);
+    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("30"));
     Confirm();
     ExpectLastBox(QStringLiteral("身長が不正です。再入力して下さい。"), QStringLiteral("患者情報入力エラー"));
-    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("30"));
     EXPECT_EQ(page->StringGridEx3->Cells(0, 0), QStringLiteral("51"));
     EXPECT_EQ(QApplication::focusWidget(), page->StringGridEx5);
 
@@ -306,4 +308,77 @@ TEST_F(PatientPageWalk, EnterChoicesAndCalendarsMoveAndCorrectAsTheyShould)
     page->Memo1->setPlainText(QStringLiteral("所見メモ"));
     page->plButton10->Click();
     EXPECT_TRUE(page->Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(PatientPageWalk, OnlyWhatWasTypedForThisPatientIsJudgedAndStored)
+{
+    std::size_t stored = 0;
+    const auto refused = [&](const char16_t* message, QWidget* field) {
+        boxes.clear();
+        Confirm();   // with the mouse: the field being typed in is left on the press
+        ASSERT_EQ(boxes.count(), 1);
+        EXPECT_EQ(boxes.last().text, QString::fromUtf16(message));
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(PatientRows().size(), stored);
+    };
+    const char16_t* const birth = u"生年月日が不正です。再入力して下さい。";
+    // Enter through a new page: leaving the cells turns their "0" into 20.0 cm and 1.0 kg.
+    ClickInto(page->Edit1);
+    Type(QStringLiteral("P-7\r山田一郎\r\r\r"));
+    ClickInto(page->StringGridEx5);
+    Type(QStringLiteral("\r\r"));
+    refused(birth, page->StringGridEx2);
+    Type(QStringLiteral("\b\b\b\b1980\r13"));
+    refused(birth, page->MonthCombo1);
+    EXPECT_EQ(page->MonthCombo1->currentText(), QStringLiteral("13"));
+    page->MonthCombo1->lineEdit()->selectAll();
+    Type(QStringLiteral("4"));
+    ClickInto(page->DayCombo1);
+    page->DayCombo1->lineEdit()->selectAll();
+    Type(QStringLiteral("31"));
+    refused(birth, page->DayCombo1);
+    EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("31"));
+    page->DayCombo1->lineEdit()->selectAll();
+    Type(QStringLiteral("30"));
+    refused(u"身長が不正です。再入力して下さい。", page->StringGridEx5);
+    Type(QStringLiteral("170\r"));
+    refused(u"体重が不正です。再入力して下さい。", page->StringGridEx4);
+    Type(QStringLiteral("60"));
+
+    // Pastes cut at the last whole character that fits, less what CP932 lacks and controls.
+    const std::pair<QLineEdit*, const char16_t*> pastes[] = {
+        {page->Edit9, u"総合診療科循環器内科外来部門"}, {page->Edit10, u"ｻﾄｳｲﾁﾛｳ医師"}, {page->Edit3, u"ﾔﾏﾀﾞ\tｲﾁﾛｳ😀〜"}};
+    for (const auto& [edit, text] : pastes) {
+        QApplication::clipboard()->setText(QString::fromUtf16(text));
+        ClickInto(edit);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    }
+    Confirm();
+    std::vector<QSqlRecord> rows = PatientRows();
+    ASSERT_EQ(rows.size(), ++stored);
+    const std::pair<const char*, QVariant> expected[] = {
+        {"patient_birth", vcl::EncodeDate(1980, 4, 30)}, {"patient_height", 170.0}, {"patient_weight", 60.0},
+        {"sinryouka_id", QStringLiteral("総合診療科循環器内科")}, {"doctor_id", QStringLiteral("ｻﾄｳｲﾁﾛｳ医")},
+        {"patient_name_kana", QStringLiteral("ﾔﾏﾀﾞｲﾁﾛｳ")}};
+    for (const auto& [column, value] : expected)
+        EXPECT_EQ(rows[0].value(QString::fromLatin1(column)), value) << column;
+
+    // By age alone the untouched "0" is refused and a typed 0 is a newborn.
+    frmMain->SetWorkflowStep(1, 0);
+    page->plButton10->Click();
+    QTest::mouseClick(page->rbAge, Qt::LeftButton);
+    ClickInto(page->Edit1);
+    Type(QStringLiteral("P-8\r山田二郎"));
+    ClickInto(page->StringGridEx5);
+    Type(QStringLiteral("50\r3.2\r"));
+    refused(u"年齢が不正です。再入力して下さい。", page->StringGridEx3);
+    Type(QStringLiteral("0"));
+    Confirm();
+    rows = PatientRows();
+    EXPECT_EQ(rows.at(0).value(QStringLiteral("patient_age")).toInt(), 0);
+
+    // The stored patient counts as entered; the date "年齢" shows for today does not.
+    frmMain->ShowCaseFrom(0);
+    QTest::mouseClick(page->rbSeireki, Qt::LeftButton);
+    refused(birth, page->StringGridEx2);
 }

@@ -20,10 +20,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -115,6 +117,11 @@ TEST_F(ResultDialogsTest, ScaleRefusesKeepingWhatWasTypedAndCancelChangesNothing
     WhileOpen(frmScale, [] {
         EXPECT_EQ(frmScale->StringGridEx1->Cells(0, 0), QStringLiteral("30.00"));
         EXPECT_EQ(frmScale->DateTimePicker1->date(), QDate(2026, 12, 8));
+        QLineEdit* end = frmScale->DateTimePicker1->findChild<QLineEdit*>();
+        QTest::mouseClick(end, Qt::LeftButton, Qt::NoModifier, QPoint(end->width() - 12, end->height() / 2));
+        QTest::keyClicks(end, QStringLiteral("32"));
+        frmScale->plButton1->Click();
+        EXPECT_TRUE(frmScale->isVisible());
         // A start equal to the end.
         frmScale->DateTimePicker1->setDate(QDate(2026, 12, 1));
         frmScale->plButton1->Click();
@@ -131,9 +138,10 @@ TEST_F(ResultDialogsTest, ScaleRefusesKeepingWhatWasTypedAndCancelChangesNothing
         frmScale->plButton2->Click();
     }, [] { frmMain->plButton22Click(nullptr); });
 
-    ASSERT_EQ(boxes.count(), 2);
-    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("横軸の設定が不正です。"));
-    EXPECT_EQ(boxes.shown()[1].text, QStringLiteral("縦軸の設定が不正です。"));
+    ASSERT_EQ(boxes.count(), 3);
+    EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("「表示終了年月日」に正しい日付を入力して下さい。"));
+    EXPECT_EQ(boxes.shown()[1].text, QStringLiteral("横軸の設定が不正です。"));
+    EXPECT_EQ(boxes.shown()[2].text, QStringLiteral("縦軸の設定が不正です。"));
     EXPECT_EQ(boxes.last().caption, QStringLiteral("スケール設定エラー"));
     EXPECT_TRUE(SameGraph(frmMain->Graph(), before));
     EXPECT_FALSE(QFile::exists(vcl::SettingsFilePath()));

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -66,6 +67,14 @@ protected:
         QLineEdit* edit = picker->findChild<QLineEdit*>();
         QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(edit->width() - 12, edit->height() / 2));
         QTest::keyClicks(edit, day);
+    }
+
+    // Clicks a picker on the character at `index` of its "yyyy/mm/dd".
+    static void ClickPart(QDateEdit* picker, int index)
+    {
+        QLineEdit* edit = picker->findChild<QLineEdit*>();
+        const int x = edit->fontMetrics().horizontalAdvance(edit->text().left(index)) + 5;
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(x, edit->height() / 2));
     }
 
     void Click(QWidget* widget)
@@ -400,4 +409,55 @@ TEST_F(SchedulePageTest, ALoadedCaseShowsItsFirstDay)
     EXPECT_EQ(page->TCalender1->Model().PeriodEnd(), Date(2026, 11, 20));
     EXPECT_EQ(DoseMark(20), QStringLiteral("3000"));
     EXPECT_EQ(page->StringGridEx14->Cells(1, 1), QStringLiteral("12:00"));
+}
+
+TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
+{
+    StartAnalysis(5, 1, 1);
+    QDateEdit* start = page->DateTimePicker7;
+    QLineEdit* edit = start->findChild<QLineEdit*>();
+    constexpr int Year = 1, Month = 6, Day = 9;   // characters of "yyyy/mm/dd"
+    // Without a window manager the click after a message box comes before the activation.
+    QWidget elsewhere;
+    const auto clickAfterABox = [&](int part) {
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        ClickPart(start, part);
+        frmMain->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+    };
+    clickAfterABox(Day);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("08"));
+    QTest::keyClicks(edit, QStringLiteral("10"));
+    EnterDose(QStringLiteral("9"), QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("1"));
+    ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 1u);
+    EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 12, 10));
+
+    // Dates that cannot be stay as typed everywhere; the entry refuses them by name.
+    const std::tuple<int, const char*, const char*> steps[] = {
+        {Year, "0", "0/12/10"},      {0, "2026", "2026/12/10"},  {Month, "13", "2026/13/10"},
+        {Month, "11", "2026/11/10"}, {Day, "31", "2026/11/31"}, {Month, "11", "2026/11/31"}};
+    for (const auto& [part, typed, shown] : steps) {
+        ClickPart(start, part);
+        QTest::keyClicks(edit, QString::fromLatin1(typed));
+        EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+    page->PageControl4->setCurrentIndex(2);
+    page->PageControl4->setCurrentIndex(0);
+    clickAfterABox(Month);
+    TypeInto(page->StringGridEx25, QStringLiteral("21"));
+    TypeInto(page->StringGridEx15, QStringLiteral("1000"));
+    TypeInto(page->StringGridEx16, QStringLiteral("1"));
+    Click(page->plButton14);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("「投与開始日」に正しい日付を入力して下さい。"));
+    EXPECT_EQ(edit->text(), QStringLiteral("2026/11/31"));
+    EXPECT_TRUE(start->hasFocus());
+    ClickPart(start, Day);
+    QTest::keyClicks(edit, QStringLiteral("30"));
+    Click(page->plButton14);
+    ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 2u);
+    EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 11, 30));
 }

@@ -22,6 +22,13 @@ TPatientEntry Valid()
     e.Age = 0;
     e.Height = 170;
     e.Weight = 60;
+    e.Entered = {PatientField::Year, PatientField::Age, PatientField::Height, PatientField::Weight};
+    return e;
+}
+
+TPatientEntry Untouched(TPatientEntry e, PatientField field)
+{
+    e.Entered.erase(field);
     return e;
 }
 
@@ -131,7 +138,11 @@ TEST(PatientEntry, ChecksRefuseWithTheFieldsMessageAndAcceptTheBounds)
         {"Heisei 39 lies beyond this year", Born(BirthCalendar::Heisei, 39, "1", "1"), birth, PatientField::Year},
         {"Showa 65 typed into the cell", Born(BirthCalendar::Showa, 65, "1", "1"), birth, PatientField::Year},
         {"29 February of a leap year", Born(BirthCalendar::Western, 2024, "2", "29"), {}, {}},
-        {"empty month and day count as 1 January", Born(BirthCalendar::Western, 2026, "", ""), {}, {}},
+        {"an emptied month is no month", Born(BirthCalendar::Western, 2026, "", "1"), birth, PatientField::Month},
+        {"a year never entered", Untouched(Valid(), PatientField::Year), birth, PatientField::Year},
+        {"an age never entered", Untouched(ByAge(0), PatientField::Age), age, PatientField::Age},
+        {"a height never entered", Untouched(Valid(), PatientField::Height), height, PatientField::Height},
+        {"a weight never entered", Untouched(Valid(), PatientField::Weight), weight, PatientField::Weight},
         {"29 February typed for 2023", Born(BirthCalendar::Western, 2023, "2", "29"), birth, PatientField::Day},
         {"31 April typed", Born(BirthCalendar::Western, 2000, "4", "31"), birth, PatientField::Day},
         {"month 13 typed", Born(BirthCalendar::Western, 2000, "13", "1"), birth, PatientField::Month},

@@ -69,6 +69,11 @@ TEST(BuildDoseEvents, TimeOffsetAndOrigin)
     EXPECT_EQ(TimesOf(Build(days, Vancomycin, 1.5)), (std::vector<double>{630, 690}));
     EXPECT_EQ(TimesOf(Build(days, Vancomycin, -0.5)), (std::vector<double>{510, 570}));
     EXPECT_EQ(TimesOf(Build(days, Vancomycin, 0.99)), (std::vector<double>{599, 659}));   // trunc(59.4)
+    // Every value of the cell, 0.00 .. 24.00 h: 4.10 h is 246 minutes though 60 x 4.1 is 245.99999999999997.
+    for (int hundredths = 0; hundredths <= 2400; ++hundredths) {
+        const double hours = QString::asprintf("%d.%02d", hundredths / 100, hundredths % 100).toDouble();
+        ASSERT_EQ(TimesOf(Build(days, Vancomycin, hours)).front(), 540 + hundredths * 60 / 100) << hours;
+    }
     // Minutes count from the midnight of the first day, whatever its time part.
     EXPECT_EQ(TimesOf(Build(days, Vancomycin, 0, Day + 0.7)), (std::vector<double>{540, 600}));
     EXPECT_EQ(TimesOf(Build(days, Vancomycin, 0, Day + 2)), (std::vector<double>{-2340, -2280}));

@@ -36,13 +36,12 @@ void TInplaceEditEx::UpdateContents()
     delete validator();
     setValidator(nullptr);
     const int limit = gridrules::EditLimit(range);
-    if (limit > 0 && range->RangeType() == trtEditStr) {
-        setMaxLength(32767);
-        setValidator(new TCp932LengthValidator(limit, this));
-    } else {
-        setMaxLength(limit > 0 ? limit : 32767);
-    }
+    const bool bytes = limit > 0 && range->RangeType() == trtEditStr;
+    setMaxLength(limit > 0 && !bytes ? limit : 32767);
     setText(grid_->Cells(col, row));
+    // Set after the text: the cell's own text is cut when the cell is left.
+    if (bytes)
+        setValidator(new TCp932LengthValidator(limit, text(), this));
     fromGrid_ = false;
     ApplyImeMode();
 }

@@ -39,6 +39,11 @@ TPatientProblem Problem(const char16_t* message, PatientField focus)
     return {QString::fromUtf16(message), patientpage::ErrorCaption, focus};
 }
 
+bool IsEntered(const TPatientEntry& entry, PatientField field)
+{
+    return entry.Entered.count(field) > 0;
+}
+
 std::optional<int> TruncatedAge(const std::optional<double>& cell)
 {
     if (!cell || !std::isfinite(*cell))
@@ -119,8 +124,9 @@ std::optional<vcl::TDateTime> EntryBirthDate(const TPatientEntry& entry)
 {
     if (entry.Calendar == BirthCalendar::Age || !entry.Year || !std::isfinite(*entry.Year))
         return std::nullopt;
+    // A month or day that holds no number makes no date.
     const int year = WesternYear(entry.Calendar, static_cast<int>(std::trunc(*entry.Year)));
-    return BirthDateOf(year, WholeNumber(entry.MonthText, 1), WholeNumber(entry.DayText, 1));
+    return BirthDateOf(year, WholeNumber(entry.MonthText, 0), WholeNumber(entry.DayText, 0));
 }
 
 std::optional<TPatientProblem> CheckPatientEntry(const TPatientEntry& entry, vcl::TDateTime today)
@@ -130,9 +136,9 @@ std::optional<TPatientProblem> CheckPatientEntry(const TPatientEntry& entry, vcl
         // The year, month and day as typed: a field still being typed in has
         // not been corrected by leaving it.
         const TYearRange range = BirthYearRange(entry.Calendar, vcl::DecodeDateTime(today).year);
-        if (!Within(entry.Year, range.Min, range.Max))
+        if (!IsEntered(entry, PatientField::Year) || !Within(entry.Year, range.Min, range.Max))
             return Problem(birthMessage, PatientField::Year);
-        const int month = WholeNumber(entry.MonthText, 1);
+        const int month = WholeNumber(entry.MonthText, 0);
         if (month < 1 || month > 12)
             return Problem(birthMessage, PatientField::Month);
         const auto birth = EntryBirthDate(entry);
@@ -141,14 +147,13 @@ std::optional<TPatientProblem> CheckPatientEntry(const TPatientEntry& entry, vcl
         if (*birth > vcl::DateOf(today))
             return Problem(birthMessage, PatientField::Year);
     }
+    const bool byAge = entry.Calendar == BirthCalendar::Age;
     const std::optional<int> age = EntryAge(entry, today);
-    if (!age || *age < 0 || *age > MaximumAge) {
-        const PatientField focus = entry.Calendar == BirthCalendar::Age ? PatientField::Age : PatientField::Year;
-        return Problem(u"年齢が不正です。再入力して下さい。", focus);
-    }
-    if (!Within(entry.Height, MinimumHeight, MaximumHeight))
+    if (!age || *age < 0 || *age > MaximumAge || (byAge && !IsEntered(entry, PatientField::Age)))
+        return Problem(u"年齢が不正です。再入力して下さい。", byAge ? PatientField::Age : PatientField::Year);
+    if (!IsEntered(entry, PatientField::Height) || !Within(entry.Height, MinimumHeight, MaximumHeight))
         return Problem(u"身長が不正です。再入力して下さい。", PatientField::Height);
-    if (!Within(entry.Weight, MinimumWeight, MaximumWeight))
+    if (!IsEntered(entry, PatientField::Weight) || !Within(entry.Weight, MinimumWeight, MaximumWeight))
         return Problem(u"体重が不正です。再入力して下さい。", PatientField::Weight);
     return std::nullopt;
 }

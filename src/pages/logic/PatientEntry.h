@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <set>
 
 // How the birth date is given: `rbAge`, `rbSeireki`, `rbMeiji`, `rbTaisyou`,
 // `rbSyouwa`, `rbHeisei`.
@@ -41,6 +42,9 @@ int ListNumberOrFirst(const QString& text, int last);
 // The birth date of a Western year, month and day; nothing for an impossible date.
 std::optional<vcl::TDateTime> BirthDateOf(int westernYear, int month, int day);
 
+// The controls a refused confirm puts the focus on.
+enum class PatientField { Year, Month, Day, Age, Height, Weight };
+
 // The page's inputs. Number cells as typed: nothing when the cell holds no number.
 struct TPatientEntry {
     QString Number;                 // Edit1
@@ -58,14 +62,16 @@ struct TPatientEntry {
     QString Doctor;                 // Edit10
     int Kubun = 0;                  // ComboBox10: 0 outpatient, 1 inpatient
     QString Disorder;               // Edit8
+    // The year, age, height and weight cells that hold a value given for
+    // this patient (typed, or shown from the stored patient); a new page's
+    // "0" and this year are no such value. The month and day count with
+    // the year.
+    std::set<PatientField> Entered;
 };
 
 // The birth date the entry gives: nothing with Age, or when year, month and
 // day make no date.
 std::optional<vcl::TDateTime> EntryBirthDate(const TPatientEntry& entry);
-
-// The controls a refused confirm puts the focus on.
-enum class PatientField { Year, Month, Day, Age, Height, Weight };
 
 struct TPatientProblem {
     QString Message;
@@ -73,10 +79,12 @@ struct TPatientProblem {
     PatientField Focus;
 };
 
-// The confirm's checks, in order: the birth date (when one is given: a year of
-// the calendar's range, a date that exists, not after today), the age (from
-// the birth date on today, else the age cell truncated) in 0..140, the height
-// in 20..300, the weight in 1..500. A cell without a number fails its check.
+// The confirm's checks, in order: the birth date (when one is given: a year
+// entered and of the calendar's range, a month and day typed as numbers that
+// make a date, not after today), the age (from the birth date on today, else
+// the age cell entered and truncated) in 0..140, the height entered and in
+// 20..300, the weight entered and in 1..500. A cell without a number fails
+// its check.
 std::optional<TPatientProblem> CheckPatientEntry(const TPatientEntry& entry, vcl::TDateTime today);
 
 // The record of a checked entry under `key`: text cut to the fields' byte

@@ -263,6 +263,12 @@ void TPatientPage::ConnectHandlers()
     StringGridEx5->OnKeyPress = [this](QObject* Sender, QChar& Key) { StringGridEx5KeyPress(Sender, Key); };
     StringGridEx4->OnKeyPress = [this](QObject* Sender, QChar& Key) { StringGridEx4KeyPress(Sender, Key); };
     StringGridEx2->OnExit = [this](QObject* Sender) { StringGridEx2Exit(Sender); };
+    // Typing into a cell gives its value for this patient.
+    const std::pair<TStringGridEx*, PatientField> typedCells[] = {
+        {StringGridEx2, PatientField::Year}, {StringGridEx3, PatientField::Age},
+        {StringGridEx5, PatientField::Height}, {StringGridEx4, PatientField::Weight}};
+    for (const auto& [cell, field] : typedCells)
+        cell->OnSetEditText = [this, field](QObject*, int, int, const QString&) { entered_.insert(field); };
 
     // Lists and radio buttons answer the user only: code that selects an
     // item or checks a button (showing a record) runs no handler.
@@ -290,7 +296,7 @@ bool TPatientPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == plButton9) {
         if (event->type() == QEvent::MouseButtonPress)
-            typedAtPress_ = TypedNumbers();
+            typedAtPress_ = TypedFields();
         else if (event->type() == QEvent::MouseButtonRelease)
             // Kept for the click this release makes, then dropped.
             QTimer::singleShot(0, this, [this] { typedAtPress_.reset(); });
@@ -402,6 +408,8 @@ void TPatientPage::rbAgeClick(QObject*)
 {
     ApplyCalendarControls(BirthCalendar::Age);
     ShowDateFields(vcl::Date());
+    // Today's date is no birth date given.
+    entered_.erase(PatientField::Year);
 }
 
 void TPatientPage::rbSeirekiClick(QObject*)
@@ -599,6 +607,9 @@ void TPatientPage::ShowPatientRecord()
     ComboBox10->setCurrentIndex(patient.patient_kubun == 1 ? 1 : 0);
     Edit8->setText(patient.patient_disorder);
     hub_.Header().Panel3->setText(patient.patient_name);
+    entered_ = {PatientField::Age, PatientField::Height, PatientField::Weight};
+    if (patient.patient_birth != BirthDateUnknown)
+        entered_.insert(PatientField::Year);
 }
 
 void TPatientPage::InitPatientPage()
@@ -617,6 +628,7 @@ void TPatientPage::InitPatientPage()
         cell->SetCells(0, 0, QStringLiteral("0"));
     ComboBox10->setCurrentIndex(0);
     plButton9->setEnabled(false);
+    entered_.clear();
 }
 
 bool TPatientPage::IsPatientInputComplete() const
@@ -629,13 +641,13 @@ void TPatientPage::Timer1Timer()
     plButton9->setEnabled(IsPatientInputComplete());
 }
 
-TPatientPage::TTypedNumbers TPatientPage::TypedNumbers() const
+TPatientPage::TTypedFields TPatientPage::TypedFields() const
 {
-    return {StringGridEx2->Cells(0, 0), StringGridEx3->Cells(0, 0), StringGridEx5->Cells(0, 0),
-            StringGridEx4->Cells(0, 0)};
+    return {StringGridEx2->Cells(0, 0), MonthCombo1->currentText(), DayCombo1->currentText(),
+            StringGridEx3->Cells(0, 0), StringGridEx5->Cells(0, 0), StringGridEx4->Cells(0, 0)};
 }
 
-TPatientEntry TPatientPage::ReadEntry(const TTypedNumbers& typed) const
+TPatientEntry TPatientPage::ReadEntry(const TTypedFields& typed) const
 {
     TPatientEntry entry;
     entry.Number = Edit1->text();
@@ -644,8 +656,8 @@ TPatientEntry TPatientPage::ReadEntry(const TTypedNumbers& typed) const
     entry.Gender = RadioButton1->isChecked() ? 0 : 1;
     entry.Calendar = CheckedCalendar();
     entry.Year = NumberAsTyped(StringGridEx2, typed.Year);
-    entry.MonthText = MonthCombo1->currentText();
-    entry.DayText = DayCombo1->currentText();
+    entry.MonthText = typed.Month;
+    entry.DayText = typed.Day;
     entry.Age = NumberAsTyped(StringGridEx3, typed.Age);
     entry.Height = NumberAsTyped(StringGridEx5, typed.Height);
     entry.Weight = NumberAsTyped(StringGridEx4, typed.Weight);
@@ -653,15 +665,32 @@ TPatientEntry TPatientPage::ReadEntry(const TTypedNumbers& typed) const
     entry.Doctor = Edit10->text();
     entry.Kubun = ComboBox10->currentIndex();
     entry.Disorder = Edit8->text();
+    entry.Entered = entered_;
     return entry;
 }
 
-void TPatientPage::ShowRefusedField(PatientField field, const TTypedNumbers& typed)
+void TPatientPage::SetListText(QComboBox* combo, const QString& text)
 {
+    const int index = combo->findText(text);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    combo->setEditText(text);
+}
+
+void TPatientPage::ShowRefusedField(PatientField field, const TTypedFields& typed)
+{
+    const bool birthDate = field == PatientField::Year || field == PatientField::Month || field == PatientField::Day;
+    if (birthDate) {
+        // Leaving the date's fields corrected them and the age: all shown as typed.
+        StringGridEx2->SetCells(0, 0, typed.Year);
+        SetListText(MonthCombo1, typed.Month);
+        SetListText(DayCombo1, typed.Day);
+        StringGridEx3->SetCells(0, 0, typed.Age);
+    }
     QWidget* target = nullptr;
     const QString* text = nullptr;
     switch (field) {
-    case PatientField::Year: target = StringGridEx2; text = &typed.Year; break;
+    case PatientField::Year: target = StringGridEx2; break;
     case PatientField::Month: target = MonthCombo1; break;
     case PatientField::Day: target = DayCombo1; break;
     case PatientField::Age: target = StringGridEx3; text = &typed.Age; break;
@@ -670,8 +699,11 @@ void TPatientPage::ShowRefusedField(PatientField field, const TTypedNumbers& typ
     }
     if (!target->isEnabled())
         return;
-    if (text)
-        static_cast<TStringGridEx*>(target)->SetCells(0, 0, *text);
+    if (text) {
+        // A cell never entered was clamped by leaving it: it shows the new page's "0" again.
+        static const QString untouched = QStringLiteral("0");
+        static_cast<TStringGridEx*>(target)->SetCells(0, 0, entered_.count(field) > 0 ? *text : untouched);
+    }
     target->setFocus(Qt::OtherFocusReason);
 }
 
@@ -690,7 +722,7 @@ std::optional<TPatientRecord> TPatientPage::StorePatientFromForm()
         key = *fresh;
     }
     // The numbers as the cells now show them, normalised by the grid.
-    const TPatientRecord record = PatientRecordFromEntry(ReadEntry(TypedNumbers()), key, vcl::Date());
+    const TPatientRecord record = PatientRecordFromEntry(ReadEntry(TypedFields()), key, vcl::Date());
     if (DataModule1->SavePatient(record) != 0) {
         showStoreFailure();
         return std::nullopt;
@@ -700,7 +732,7 @@ std::optional<TPatientRecord> TPatientPage::StorePatientFromForm()
 
 void TPatientPage::plButton9Click(QObject*)
 {
-    const TTypedNumbers typed = std::exchange(typedAtPress_, std::nullopt).value_or(TypedNumbers());
+    const TTypedFields typed = std::exchange(typedAtPress_, std::nullopt).value_or(TypedFields());
     // A birth date typed without leaving its fields still gives the age.
     UpdateAgeFromBirthDate();
     if (const auto problem = CheckPatientEntry(ReadEntry(typed), vcl::Date())) {

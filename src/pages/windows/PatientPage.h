@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <optional>
+#include <set>
 
 class QButtonGroup;
 class QComboBox;
@@ -130,14 +131,17 @@ private:
     void ShowDateFields(vcl::TDateTime date);
     void SelectListNumber(QComboBox* combo, int number);
 
-    // The texts of the number cells: the year, age, height and weight.
-    struct TTypedNumbers {
-        QString Year, Age, Height, Weight;
+    // The texts of the number cells and of the month and day lists.
+    struct TTypedFields {
+        QString Year, Month, Day, Age, Height, Weight;
     };
-    TTypedNumbers TypedNumbers() const;
-    TPatientEntry ReadEntry(const TTypedNumbers& typed) const;
-    // A refused number is shown again as it was typed, in the field to correct.
-    void ShowRefusedField(PatientField field, const TTypedNumbers& typed);
+    TTypedFields TypedFields() const;
+    TPatientEntry ReadEntry(const TTypedFields& typed) const;
+    // A refused field is shown again as it was typed (a birth date whole,
+    // with its age), or as a new page shows it when it was never entered,
+    // and takes the focus.
+    void ShowRefusedField(PatientField field, const TTypedFields& typed);
+    void SetListText(QComboBox* combo, const QString& text);
     // The record the page describes, saved under the current patient's key (a
     // new key for a new patient); nothing, with the store's reason shown,
     // when it could not be saved.
@@ -147,8 +151,11 @@ private:
     TMainWindowHub& hub_;
     QButtonGroup* genderGroup_;
     QButtonGroup* calendarGroup_;
-    // The number cells as typed when the confirm button was pressed: the
-    // press takes the focus, and the cell being left is clamped into its range
-    // before the click arrives.
-    std::optional<TTypedNumbers> typedAtPress_;
+    // The fields as typed when the confirm button was pressed: the press
+    // takes the focus, and the field being left is corrected (a number
+    // clamped into its range, a month or day made one of the list's) before
+    // the click arrives.
+    std::optional<TTypedFields> typedAtPress_;
+    // The cells that hold a value given for this patient (TPatientEntry::Entered).
+    std::set<PatientField> entered_;
 };

@@ -5,7 +5,8 @@
 
 double TimeOffsetMinutes(double hours)
 {
-    return std::trunc(60.0 * hours);
+    constexpr double MinuteParts = 1e6;
+    return std::trunc(std::round(60.0 * hours * MinuteParts) / MinuteParts);
 }
 
 double InfusionMinutes(double hours)

@@ -3,8 +3,11 @@
 #include "DateTime.h"
 #include "WholeMinutes.h"
 
-// trunc(60 x hours): the shift of every dose time by `kaiseki_table10` hours,
-// truncated toward zero (1.5 gives 90, -0.5 gives -30).
+// The whole minutes of the shift of every dose time by `kaiseki_table10`
+// hours, truncated toward zero (1.5 gives 90, -0.5 gives -30, 0.99 gives 59).
+// The hours are a decimal the user typed (4.10 is 246 minutes), while
+// 60 x 4.1 in binary is 245.99999999999997: the product is taken to a
+// millionth of a minute before it is truncated.
 double TimeOffsetMinutes(double hours);
 
 // An infusion's duration in whole minutes: 60 x hours rounded to the nearest

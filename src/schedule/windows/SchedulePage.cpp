@@ -1,6 +1,7 @@
 #include "SchedulePage.h"
 
 #include "ChangedRegimens.h"
+#include "Clock.h"
 #include "Colors.h"
 #include "DrugMaster.h"
 #include "EntryCells.h"
@@ -499,6 +500,21 @@ void TSchedulePage::ShowLoadedSchedule(vcl::TDateTime firstDay)
     (startOnly ? RadioButton17 : RadioButton18)->setChecked(true);
 }
 
+void TSchedulePage::ResetScheduleEntry()
+{
+    ShowLoadedSchedule(vcl::Date());
+    for (TStringGridEx* cell : {StringGridEx20, StringGridEx25, StringGridEx26, StringGridEx15, StringGridEx29,
+                                StringGridEx16, StringGridEx27, StringGridEx28, StringGridEx19})
+        cell->InitByDefault();
+    plButton14->setEnabled(false);
+    plButton40->setEnabled(false);
+    RadioButton27->setChecked(true);
+    TCalender1->ResetCalendar();
+    RefreshCalendar();
+    UpdateCalendarPeriod();
+    RefreshScheduleView();
+}
+
 void TSchedulePage::ScheduleChanged()
 {
     hub_.ScheduleChanged();
@@ -699,8 +715,19 @@ void TSchedulePage::Refuse(TScheduleError error)
         field->setFocus(Qt::OtherFocusReason);
 }
 
+bool TSchedulePage::PickersHoldDates(std::initializer_list<std::pair<QDateEdit*, const char16_t*>> pickers)
+{
+    for (const auto& [picker, field] : pickers)
+        if (picker && !ReadPickerDate(picker, {NotADateMessage(QString::fromUtf16(field)), ScheduleErrorCaption}))
+            return false;
+    return true;
+}
+
 void TSchedulePage::plButton14Click(QObject*)
 {
+    if (!PickersHoldDates({{DateTimePicker7, u"投与開始日"},
+                           {RadioButton16->isChecked() ? DateTimePicker4 : nullptr, u"投与終了日"}}))
+        return;
     const TScheduleError error = AddPrescription(ScheduleSets, ReadPrescriptionEntry(), Owner());
     if (error != TScheduleError::None) {
         Refuse(error);
@@ -712,6 +739,9 @@ void TSchedulePage::plButton14Click(QObject*)
 
 void TSchedulePage::plButton39Click(QObject*)
 {
+    if (!PickersHoldDates({{DateTimePicker1, u"削除開始日"},
+                           {RadioButton25->isChecked() ? DateTimePicker6 : nullptr, u"削除終了日"}}))
+        return;
     const TScheduleError error = DeletePrescriptionPeriod(ScheduleSets, ReadDoseRangeCut(), DrugKeyOf(CurrentAnalysis));
     if (error != TScheduleError::None) {
         Refuse(error);
@@ -722,6 +752,8 @@ void TSchedulePage::plButton39Click(QObject*)
 
 void TSchedulePage::plButton40Click(QObject*)
 {
+    if (!PickersHoldDates({{DateTimePicker5, u"採血日"}}))
+        return;
     const TScheduleError error = AddSampling(ScheduleSets, ReadSamplingEntry(), Owner());
     if (error != TScheduleError::None) {
         Refuse(error);

@@ -11,6 +11,8 @@
 #include "ScheduleEdits.h"
 
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -48,6 +50,11 @@ public:
     // first day of its schedule, the period to "無限" ("開始日のみ" for
     // methotrexate).
     void ShowLoadedSchedule(vcl::TDateTime firstDay);
+    // A newly confirmed drug: the calendar and every date picker on today,
+    // the period "無限" ("開始日のみ" for methotrexate), the interval, time,
+    // dose and sampling cells at their defaults, a cut "開始日以降全て", the
+    // lists refilled from the emptied sets.
+    void ResetScheduleEntry();
 
     // The changed regimens: "投与変更" of the result page makes a new one and
     // shows it here; the set choice and "リセット" of this page.
@@ -169,6 +176,9 @@ private:
     TSamplingEntry ReadSamplingEntry() const;
     // Shows a refusal and puts the focus on the control at fault.
     void Refuse(TScheduleError error);
+    // Whether the pickers a command reads (the null ones it does not) hold
+    // whole dates as typed; the first that does not is refused by its name.
+    bool PickersHoldDates(std::initializer_list<std::pair<QDateEdit*, const char16_t*>> pickers);
     // After every edit, the set choice and the initial value: the main
     // window is told (dose events, result page), then the calendar marks,
     // the lists and the set choice follow.

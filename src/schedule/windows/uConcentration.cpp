@@ -127,6 +127,8 @@ void TfrmConcentration::DateTimePicker1Change()
 
 void TfrmConcentration::plButton1Click(QObject* Sender)
 {
+    if (!ReadPickerDate(DateTimePicker1, {NotADateMessage(QStringLiteral("日時")), windowTitle()}))
+        return;
     const std::optional<vcl::TDateTime> t = ShownMoment();
     if (!t)
         return;

@@ -107,8 +107,14 @@ std::optional<TScaleEntry> TfrmScale::ReadEntry()
             return std::nullopt;
         entry.*field.value = *value;
     }
-    entry.ViewStart = PickerDate(DateTimePicker2);
-    entry.ViewEnd = PickerDate(DateTimePicker1);
+    const std::optional<vcl::TDateTime> start =
+        ReadPickerDate(DateTimePicker2, {NotADateMessage(QStringLiteral("表示開始年月日")), ScaleErrorCaption});
+    const std::optional<vcl::TDateTime> end = start ? ReadPickerDate(
+        DateTimePicker1, {NotADateMessage(QStringLiteral("表示終了年月日")), ScaleErrorCaption}) : std::nullopt;
+    if (!end)
+        return std::nullopt;
+    entry.ViewStart = *start;
+    entry.ViewEnd = *end;
     return entry;
 }
 

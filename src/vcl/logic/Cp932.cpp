@@ -1,6 +1,7 @@
 #include "Cp932.h"
 
 #include <QList>
+#include <algorithm>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -18,6 +19,22 @@ int CharacterBytes(char32_t ucs)
     if (ucs >= 0xFF61 && ucs <= 0xFF9F) // half-width katakana
         return 1;
     return 2;
+}
+
+// The characters of text a field takes: CP932 can encode them, and they are
+// no control characters where the field refuses those.
+QString TakenCharacters(const QString& text, ControlCharacters controls)
+{
+    QString kept;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        const bool control = character.size() == 1 && character[0].category() == QChar::Other_Control;
+        if (IsCp932Encodable(character) && !(control && controls == ControlCharacters::Refused))
+            kept += character;
+        i += length;
+    }
+    return kept;
 }
 
 } // namespace
@@ -66,6 +83,39 @@ QString CutToCp932Bytes(const QString& text, int maxBytes)
         i += pair ? 2 : 1;
     }
     return text.left(i);
+}
+
+TFittedEdit FitCp932Edit(const QString& before, const QString& after, int maxBytes, ControlCharacters controls)
+{
+    // The edit replaced before[prefix, before.size() - suffix) by after[prefix, after.size() - suffix).
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    if (prefix > 0 && after[prefix - 1].isHighSurrogate())
+        --prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    if (suffix > 0 && after[after.size() - suffix].isLowSurrogate())
+        --suffix;
+
+    const QString head = after.left(prefix);
+    const QString tail = after.right(suffix);
+    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
+    const int free = maxBytes - Cp932Length(head) - Cp932Length(tail);
+    const QString kept = CutToCp932Bytes(TakenCharacters(inserted, controls), std::max(free, 0));
+
+    TFittedEdit fitted;
+    fitted.Text = head + kept + tail;
+    fitted.Cursor = static_cast<int>(head.size() + kept.size());
+    fitted.Refused = kept != inserted;
+    if (Cp932Length(fitted.Text) > maxBytes) {
+        fitted.Text = CutToCp932Bytes(TakenCharacters(fitted.Text, controls), maxBytes);
+        fitted.Cursor = static_cast<int>(fitted.Text.size());
+        fitted.Refused = true;
+    }
+    return fitted;
 }
 
 QString PadToCp932Width(const QString& text, int width, Align align)

@@ -19,6 +19,24 @@ int Cp932Length(const QString& text);
 // character (a surrogate pair is one character).
 QString CutToCp932Bytes(const QString& text, int maxBytes);
 
+// Whether a text may hold control characters: a line break of a text of
+// several lines is one, a field of one line takes none.
+enum class ControlCharacters { Kept, Refused };
+
+struct TFittedEdit {
+    QString Text;
+    int Cursor = 0;        // where the cursor goes: after what the edit kept
+    bool Refused = false;  // something typed or pasted was left out
+};
+
+// The text after an edit of a field of maxBytes CP932 bytes, `before` being
+// the last accepted text: what the edit inserted loses the characters CP932
+// cannot encode (and the control characters a field refuses) and is cut to
+// the bytes still free, at the last whole character that fits; the rest of
+// the text stays as it was. A text set as a whole that is too long keeps
+// its head.
+TFittedEdit FitCp932Edit(const QString& before, const QString& after, int maxBytes, ControlCharacters controls);
+
 // printf-style "%Ns" / "%-Ns" with N counted in CP932 bytes: pads with blanks
 // on the left (right-aligned) or on the right; a longer text is kept whole.
 enum class Align { Left, Right };
