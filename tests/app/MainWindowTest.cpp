@@ -16,6 +16,8 @@
 #include "uPatientSearch.h"
 
 #include <QAbstractButton>
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +32,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 
 namespace {
@@ -310,11 +313,18 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
 }
 
 // Qt's own windows speak Japanese once the program has loaded Qt's
-// translation: the save dialog's labels and buttons, a line edit's menu.
+// translation: the save dialog's labels and buttons, a line edit's menu, a
+// date picker's calendar (its weeks from Sunday, as the schedule calendar's).
 TEST(QtJapanese, SaveDialogAndLineEditMenu)
 {
     const std::unique_ptr<QTranslator> translator(InstallQtJapanese(*QCoreApplication::instance()));
     ASSERT_TRUE(translator);
+    QDateEdit picker(QDate(2026, 12, 9));
+    picker.setCalendarPopup(true);
+    EXPECT_EQ(picker.calendarWidget()->firstDayOfWeek(), Qt::Sunday);
+    EXPECT_EQ(picker.calendarWidget()->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))->text(),
+              QStringLiteral("12月"));
+    QLocale::setDefault(QLocale::system());
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
