@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
@@ -18,6 +19,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 
 QTranslator* InstallQtJapanese(QCoreApplication& app)
 {
+    // Month and day names, and weeks that begin on Sunday as the schedule
+    // page's calendar does, whatever the platform's own locale.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     auto* translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         || !QCoreApplication::installTranslator(translator)) {

@@ -12,10 +12,12 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Loads Qt's Japanese translation (qtbase_ja of the platform's Qt
-// translations) into the application, so the file dialogs, a line edit's
-// menu and Qt's other standard windows speak Japanese; the translator, owned
-// by the application, or nullptr when the translation is not installed.
+// Makes Japanese the default locale (the date pickers' calendars, the file
+// dialogs' dates) and loads Qt's Japanese translation (qtbase_ja of the
+// platform's Qt translations) into the application, so the file dialogs, a
+// line edit's menu and Qt's other standard windows speak Japanese; the
+// translator, owned by the application, or nullptr when the translation is
+// not installed.
 QTranslator* InstallQtJapanese(QCoreApplication& app);
 
 // Shows an exception in the program's error box (caption "エラー").

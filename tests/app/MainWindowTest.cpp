@@ -310,11 +310,15 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
 }
 
 // Qt's own windows speak Japanese once the program has loaded Qt's
-// translation: the save dialog's labels and buttons, a line edit's menu.
+// translation: the save dialog's labels and buttons, a line edit's menu, a
+// date picker's calendar (its weeks from Sunday, as the schedule calendar's).
 TEST(QtJapanese, SaveDialogAndLineEditMenu)
 {
     const std::unique_ptr<QTranslator> translator(InstallQtJapanese(*QCoreApplication::instance()));
     ASSERT_TRUE(translator);
+    EXPECT_EQ(QLocale().firstDayOfWeek(), Qt::Sunday);   // what a picker's calendar shows
+    EXPECT_EQ(QLocale().standaloneMonthName(12), QStringLiteral("12月"));
+    QLocale::setDefault(QLocale::system());
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -460,4 +460,11 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
     Click(page->plButton14);
     ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 2u);
     EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 11, 30));
+
+    // A whole date typed with its separators, each part filled or not.
+    for (const auto& [typed, shown] : {std::pair{"2026/11/29", "2026/11/29"}, std::pair{"2026/2/3", "2026/02/03"}}) {
+        ClickPart(start, Year);
+        QTest::keyClicks(start, QString::fromLatin1(typed));
+        EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
+    }
 }

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -107,6 +108,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override
     {
         clickedAt_.reset();
+        advancedByDigit_ = false;
         KeepingTypedText([&] { QDateEdit::focusOutEvent(event); });
     }
     void hideEvent(QHideEvent* event) override
@@ -129,16 +131,31 @@ protected:
     {
         clickedAt_.reset();
         ResumeFollowingParts();
+        const bool advanced = std::exchange(advancedByDigit_, false);
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             KeepingTypedText([&] { QDateEdit::keyPressEvent(event); });
             return;
         }
-        const QString before = text();
-        QDateEdit::keyPressEvent(event);
         const QString typed = event->text();
+        // A separator moves on to the next part, by the text as it stands
+        // (the date edit would go by the parts of its last date). After a
+        // digit that filled its part and moved on already ("2026/11/30"),
+        // it is that same move.
+        if (typed == QLatin1String("/")) {
+            const int next = PartIndex(CursorOrSelectionStart()) + 1;
+            if (!advanced && next < PartCount)
+                SelectPartIndex(next);
+            event->accept();
+            return;
+        }
+        const QString before = text();
+        const int partBefore = PartIndex(CursorOrSelectionStart());
+        QDateEdit::keyPressEvent(event);
         const bool digit = typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9');
         if (digit && text() == before)
             TakeRefusedDigit(typed);
+        else if (digit)
+            advancedByDigit_ = PartIndex(CursorOrSelectionStart()) > partBefore;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -147,6 +164,7 @@ protected:
                                       || event->type() == QEvent::MouseButtonRelease)) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const int position = lineEdit()->cursorPositionAt(mouse->position().toPoint());
+            advancedByDigit_ = false;
             if (mouse->button() == Qt::LeftButton && event->type() == QEvent::MouseButtonPress) {
                 ResumeFollowingParts();
                 clickedAt_ = position;
@@ -167,7 +185,7 @@ private:
     void TakeRefusedDigit(const QString& digit)
     {
         QLineEdit* edit = lineEdit();
-        const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        const int start = CursorOrSelectionStart();
         const int length = static_cast<int>(edit->selectedText().size());
         const QString written = text().replace(start, length, digit);
         if (!DateNumbers(written)) {
@@ -242,11 +260,18 @@ private:
         return date;
     }
 
+    int CursorOrSelectionStart() const
+    {
+        const QLineEdit* edit = lineEdit();
+        return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    }
+
     // The part of "yyyy/mm/dd" a cursor position lies in: 0 the year, 1 the
     // month, 2 the day.
+    static constexpr int PartCount = 3;
     int PartIndex(int position) const
     {
-        return std::min(2, static_cast<int>(text().left(position).count(QLatin1Char('/'))));
+        return std::min(PartCount - 1, static_cast<int>(text().left(position).count(QLatin1Char('/'))));
     }
     // Selects a part as the text shows it (a text kept as typed may be
     // shorter than "yyyy/mm/dd": "0/12/10"), the cursor moved to its start
@@ -264,19 +289,22 @@ private:
         lineEdit()->setSelection(start + length, -length);
         lineEdit()->setSelection(start, length);
     }
-    void SelectPartAt(int position)
+    void SelectPartIndex(int part)
     {
-        constexpr Section parts[] = {YearSection, MonthSection, DaySection};
+        constexpr Section parts[PartCount] = {YearSection, MonthSection, DaySection};
         if (followingParts_)
-            setSelectedSection(parts[PartIndex(position)]);
+            setSelectedSection(parts[part]);
         else
-            SelectPart(PartIndex(position));
+            SelectPart(part);
     }
+    void SelectPartAt(int position) { SelectPartIndex(PartIndex(position)); }
 
     // Where the last left press fell in the text, until the click is done
     // with: its release, and the activation that may follow it.
     std::optional<int> clickedAt_;
     bool followingParts_ = true;
+    // The last key was a digit that moved the cursor on to the next part.
+    bool advancedByDigit_ = false;
 };
 
 } // namespace
