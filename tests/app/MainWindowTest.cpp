@@ -5,7 +5,6 @@
 #include "DrugPage.h"
 #include "DrugSelection.h"
 #include "Exceptions.h"
-#include "FitTextLabel.h"
 #include "Fonts.h"
 #include "PatientPage.h"
 #include "ScheduleSetOps.h"
@@ -19,10 +18,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -336,20 +335,67 @@ TEST(QtJapanese, SaveDialogAndLineEditMenu)
         EXPECT_TRUE(texts.contains(QString::fromUtf8(japanese))) << japanese;
 }
 
-// The header's panels show every generic name, product name and source label
-// of the drug master whole, at the size the drug page gives them or a smaller
-// one that still reads.
+namespace {
+
+// Where two paintings of one place differ: the text drawn in one of them.
+QRect InkBox(const QImage& painted, const QImage& blank)
+{
+    QRect box;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            if (painted.pixel(x, y) != blank.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage Crop(const QImage& image, const QRect& box)
+{
+    return image.copy(box).convertToFormat(QImage::Format_RGB32);
+}
+
+// `text` drawn whole at `points`, with nothing around to cut it.
+QImage FreeText(const QString& text, double points, const QColor& pen)
+{
+    QImage image(1200, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QImage blank = image;
+    QPainter painter(&image);
+    QFont font = vcl::ProgramFont();
+    font.setPointSizeF(points);
+    painter.setFont(font);
+    painter.setPen(pen);
+    painter.drawText(QPoint(20, 50), text);
+    painter.end();
+    return Crop(image, InkBox(image, blank));
+}
+
+} // namespace
+
+// The header's panels paint every generic name, product name and source
+// label of the drug master whole, inside the panel's frame, at the size the
+// drug page gives them or a smaller one of 7 points or more: what a panel
+// paints is the text drawn whole at one such size.
 TEST_F(MainWindowTest, HeaderPanelsShowEveryNameOfTheDrugMasterWhole)
 {
     StartProgram();
-    auto expectWhole = [](QLabel* label, const char* text, const TDrugKey& key, int THeaderFontSizes::*size) {
-        auto* panel = qobject_cast<TFitTextLabel*>(label);
-        ASSERT_TRUE(panel);
-        panel->setFont(vcl::ProgramFont(size ? HeaderFontSizes(key, ParamSource::Population).*size : 12));
-        panel->setText(QString::fromUtf8(text));
-        const QFont fitted = panel->FittedFont();
-        EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(panel->text()), panel->TextWidth()) << text;
-        EXPECT_GE(fitted.pointSizeF(), 7.0) << text;
+    auto expectWhole = [](QLabel* panel, const char* name, const TDrugKey& key, int THeaderFontSizes::*size) {
+        const QString text = QString::fromUtf8(name);
+        const int given = size ? HeaderFontSizes(key, ParamSource::Population).*size : 12;
+        panel->setFont(vcl::ProgramFont(given));
+        panel->setText(QString());
+        const QImage blank = panel->grab().toImage();
+        panel->setText(text);
+        const QImage painted = panel->grab().toImage();
+        const QRect box = InkBox(painted, blank);
+        EXPECT_TRUE(panel->contentsRect().contains(box)) << name;
+        const QImage ink = Crop(painted, box);
+        // Searched in quarter points, whatever steps the panel takes.
+        double shownAt = 0;
+        for (double points = given; points >= 7 && shownAt == 0; points -= 0.25) {
+            if (FreeText(text, points, panel->palette().color(panel->foregroundRole())) == ink)
+                shownAt = points;
+        }
+        EXPECT_GE(shownAt, 7.0) << name << " is cut or smaller than 7 points";
     };
     const TMainHeader& header = frmMain->Header();
     for (const TDrugEntry& d : DrugTable())

@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <array>
+
 namespace {
 
 const QString CaseKey = QStringLiteral("20261201093000");
@@ -239,7 +241,8 @@ TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
 // After an analysis: "投与変更" (変更2, a copy of 患者データ), "クリア", OK, "1つ
 // 戻る"; then a cut in 変更1. Each time the comparison and the edited set's
 // curve, before any new analysis, are those an analysis gives from the
-// prescriptions shown.
+// prescriptions shown; the cut 変更1's dose events are those its prescription
+// gives.
 TEST_F(MainWindowTest, ResultsAnswerForTheScheduleOnScreen)
 {
     StartProgram();
@@ -283,5 +286,12 @@ TEST_F(MainWindowTest, ResultsAnswerForTheScheduleOnScreen)
     // Only the step bar leads to the results.
     QTest::keyClick(schedule.StringGridEx14, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    // 変更1 keeps 750 mg over 1 h at 21:00 on 12/01 to 12/03: each start,
+    // in minutes from 12/01 00:00, and its end.
+    std::vector<std::array<double, 3>> events;
+    for (const TDoseEvent& e : ScheduleSets.DoseEventLists[1])
+        events.push_back({e.Time, e.Amount, e.Duration});
+    EXPECT_EQ(events, (std::vector<std::array<double, 3>>{
+                          {1260, 750, 60}, {1320, 0, 0}, {2700, 750, 60}, {2760, 0, 0}, {4140, 750, 60}, {4200, 0, 0}}));
     resultsFollow(1);
 }
