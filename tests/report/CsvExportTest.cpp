@@ -1,5 +1,6 @@
 #include "CommentText.h"
 #include "CsvExport.h"
+#include "FixedText.h"
 #include "ReportTestData.h"
 #include "TestSeams.h"
 
@@ -133,8 +134,9 @@ TEST(CommentText, EditsKeepTheFieldWithinEightHundredBytes)
         // Pasted in the middle: the paste is cut, the text after it kept.
         {QStringLiteral("前後"), QStringLiteral("前") + full + QStringLiteral("後"),
          QStringLiteral("前") + QString(398, QChar(u'所')) + QStringLiteral("後"), 399, true},
-        // Characters CP932 cannot hold are refused; a surrogate pair is never split.
-        {QStringLiteral("ab"), QStringLiteral("a\u301C😀μb"), QStringLiteral("aμb"), 2, true},
+        // Characters CP932 cannot hold are refused, a JIS form is taken as its
+        // twin; a surrogate pair is never split.
+        {QStringLiteral("ab"), QStringLiteral("a\u301C😀μb"), QStringLiteral("a\uFF5Eμb"), 3, true},
         {QStringLiteral("a😀"), QStringLiteral("a😀"), QStringLiteral("a😀"), 3, false},
         // A text set as a whole that is too long keeps its head.
         {QString(), full + full, full, 400, true},
@@ -144,5 +146,32 @@ TEST(CommentText, EditsKeepTheFieldWithinEightHundredBytes)
         EXPECT_EQ(fitted.Text, c.text) << c.after.left(8).toStdString();
         EXPECT_EQ(fitted.Cursor, c.cursor) << c.after.left(8).toStdString();
         EXPECT_EQ(fitted.Refused, c.refused) << c.after.left(8).toStdString();
+    }
+}
+
+// The JIS forms input methods and pasted text give, each taken as its CP932
+// twin by a one-line field, the comment, a record's field and the encoder of
+// the files, with no beep.
+TEST(CommentText, JisFormsAreTakenAsTheirCp932TwinsEverywhere)
+{
+    const std::pair<char16_t, char16_t> twins[] = {
+        {u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2014', u'\u2015'}, {u'\u00A2', u'\uFFE0'},
+        {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'}, {u'\u2016', u'\u2225'}, {u'\u00B5', u'\u03BC'},
+    };
+    for (const auto& [jis, twin] : twins) {
+        const QString typed = QStringLiteral("10") + QChar(jis) + QStringLiteral("20");
+        const QString taken = QStringLiteral("10") + QChar(twin) + QStringLiteral("20");
+        const std::string row = QString::number(jis, 16).toStdString();
+        const TFittedEdit field = vcl::FitCp932Edit(QStringLiteral("10"), typed, 20, vcl::ControlCharacters::Refused);
+        EXPECT_EQ(field.Text, taken) << row;
+        EXPECT_EQ(field.Cursor, 5) << row;
+        EXPECT_FALSE(field.Refused) << row;
+        const TFittedEdit comment = FitCommentEdit(QStringLiteral("\n"), typed + QStringLiteral("\n"));
+        EXPECT_EQ(comment.Text, taken + QStringLiteral("\n")) << row;
+        EXPECT_FALSE(comment.Refused) << row;
+        EXPECT_EQ(TFixedText<21>(typed), taken) << row;
+        const QByteArray bytes = vcl::ToCp932(typed);
+        EXPECT_EQ(bytes.size(), 6) << row;
+        EXPECT_EQ(vcl::FromCp932(bytes), taken) << row;
     }
 }
