@@ -66,8 +66,8 @@ TEST_F(PatientSearchDialog, HitsFillOneRowEachAndTheGridKeepsTenDataRows)
     EXPECT_EQ(boxes.count(), 0);
 }
 
-// Quotes and wildcards match themselves; pasted text is taken as the patient
-// page took the stored name: without a tab, a JIS form as its CP932 twin.
+// Quotes and wildcards match themselves; a pasted tab is left out and a JIS
+// form taken as its CP932 twin, as the patient page stored the name.
 TEST_F(PatientSearchDialog, TypedQuotesAndWildcardsMatchThemselvesAndPastedTextTheStoredName)
 {
     const QStringList names{QStringLiteral("O'Neil"), QStringLiteral("50%引き"), QStringLiteral("50円"),

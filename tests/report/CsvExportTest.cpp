@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -150,28 +151,24 @@ TEST(CommentText, EditsKeepTheFieldWithinEightHundredBytes)
 }
 
 // The JIS forms input methods and pasted text give, each taken as its CP932
-// twin by a one-line field, the comment, a record's field and the encoder of
-// the files, with no beep.
+// twin with no beep by a one-line field and the comment, kept so by a
+// record's field and written so by the files' encoder.
 TEST(CommentText, JisFormsAreTakenAsTheirCp932TwinsEverywhere)
 {
-    const std::pair<char16_t, char16_t> twins[] = {
-        {u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2014', u'\u2015'}, {u'\u00A2', u'\uFFE0'},
-        {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'}, {u'\u2016', u'\u2225'}, {u'\u00B5', u'\u03BC'},
-    };
+    const char16_t twins[][2] = {{u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2014', u'\u2015'},
+                                 {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
+                                 {u'\u2016', u'\u2225'}, {u'\u00B5', u'\u03BC'}};
     for (const auto& [jis, twin] : twins) {
         const QString typed = QStringLiteral("10") + QChar(jis) + QStringLiteral("20");
         const QString taken = QStringLiteral("10") + QChar(twin) + QStringLiteral("20");
-        const std::string row = QString::number(jis, 16).toStdString();
         const TFittedEdit field = vcl::FitCp932Edit(QStringLiteral("10"), typed, 20, vcl::ControlCharacters::Refused);
-        EXPECT_EQ(field.Text, taken) << row;
-        EXPECT_EQ(field.Cursor, 5) << row;
-        EXPECT_FALSE(field.Refused) << row;
         const TFittedEdit comment = FitCommentEdit(QStringLiteral("\n"), typed + QStringLiteral("\n"));
-        EXPECT_EQ(comment.Text, taken + QStringLiteral("\n")) << row;
-        EXPECT_FALSE(comment.Refused) << row;
-        EXPECT_EQ(TFixedText<21>(typed), taken) << row;
         const QByteArray bytes = vcl::ToCp932(typed);
-        EXPECT_EQ(bytes.size(), 6) << row;
-        EXPECT_EQ(vcl::FromCp932(bytes), taken) << row;
+        EXPECT_EQ((std::tuple{field.Text, field.Cursor, field.Refused, comment.Text, comment.Refused}),
+                  (std::tuple{taken, 5, false, taken + QStringLiteral("\n"), false}))
+            << std::hex << unsigned(jis);
+        EXPECT_EQ((std::tuple{TFixedText<21>(typed).text(), bytes.size(), vcl::FromCp932(bytes)}),
+                  (std::tuple{taken, qsizetype(6), taken}))
+            << std::hex << unsigned(jis);
     }
 }
