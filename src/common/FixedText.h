@@ -2,7 +2,8 @@
 // A text field of fixed width in bytes, as the database rows and the report
 // expect: the text is kept in Unicode, but never longer than the field's
 // usable length (width - 1) counted in CP932 bytes, cut on a character
-// boundary when it is set.
+// boundary when it is set. A JIS form CP932 lacks is kept as its CP932 twin
+// (vcl::WithCp932Twins), as the fields that feed the records take it.
 #include "Cp932.h"
 
 #include <QString>
@@ -15,13 +16,13 @@ public:
     static constexpr int UsableBytes = Width - 1;
 
     TFixedText() = default;
-    TFixedText(const QString& text) : text_(vcl::CutToCp932Bytes(text, UsableBytes)) {}
+    TFixedText(const QString& text) : text_(vcl::CutToCp932Bytes(vcl::WithCp932Twins(text), UsableBytes)) {}
     TFixedText(const char16_t* text) : TFixedText(QString::fromUtf16(text)) {}
     TFixedText(const char* utf8) : TFixedText(QString::fromUtf8(utf8)) {}
 
     TFixedText& operator=(const QString& text)
     {
-        text_ = vcl::CutToCp932Bytes(text, UsableBytes);
+        text_ = vcl::CutToCp932Bytes(vcl::WithCp932Twins(text), UsableBytes);
         return *this;
     }
 

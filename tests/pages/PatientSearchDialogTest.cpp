@@ -66,10 +66,14 @@ TEST_F(PatientSearchDialog, HitsFillOneRowEachAndTheGridKeepsTenDataRows)
     EXPECT_EQ(boxes.count(), 0);
 }
 
-TEST_F(PatientSearchDialog, TypedQuotesAndWildcardsMatchThemselves)
+// Quotes and wildcards match themselves; a pasted tab is left out and a JIS
+// form taken as its CP932 twin, as the patient page stored the name.
+TEST_F(PatientSearchDialog, TypedQuotesAndWildcardsMatchThemselvesAndPastedTextTheStoredName)
 {
     const QStringList names{QStringLiteral("O'Neil"), QStringLiteral("50%引き"), QStringLiteral("50円"),
-                            QStringLiteral("a_b"), QStringLiteral("axb"), QStringLiteral("c\\d")};
+                            QStringLiteral("a_b"), QStringLiteral("axb"), QStringLiteral("c\\d"),
+                            QStringLiteral("山田太郎"), QStringLiteral("佐藤\uFF0D山田"),
+                            QStringLiteral("佐藤花子")};
     for (int i = 0; i < names.size(); ++i)
         AddPatient({QStringLiteral("2026010209000%1").arg(i), QString::number(i), names[i], {}, {}, {}});
     const auto hitsFor = [&](const QString& typed) {
@@ -84,6 +88,9 @@ TEST_F(PatientSearchDialog, TypedQuotesAndWildcardsMatchThemselves)
     EXPECT_EQ(hitsFor(QStringLiteral("a_")), QStringList{QStringLiteral("a_b")});
     EXPECT_EQ(hitsFor(QStringLiteral("c\\")), QStringList{QStringLiteral("c\\d")});
     EXPECT_EQ(hitsFor(QStringLiteral("' OR ''='")), QStringList{});
+    EXPECT_EQ(hitsFor(QStringLiteral("山田\t太郎")), QStringList{QStringLiteral("山田太郎")});
+    EXPECT_EQ(hitsFor(QStringLiteral("佐藤\u2212")), QStringList{QStringLiteral("佐藤\uFF0D山田")});
+    EXPECT_EQ(dialog->Edit2->text(), QStringLiteral("佐藤\uFF0D"));
     EXPECT_EQ(boxes.count(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "CommentText.h"
 #include "CsvExport.h"
+#include "FixedText.h"
 #include "ReportTestData.h"
 #include "TestSeams.h"
 
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -133,8 +135,9 @@ TEST(CommentText, EditsKeepTheFieldWithinEightHundredBytes)
         // Pasted in the middle: the paste is cut, the text after it kept.
         {QStringLiteral("前後"), QStringLiteral("前") + full + QStringLiteral("後"),
          QStringLiteral("前") + QString(398, QChar(u'所')) + QStringLiteral("後"), 399, true},
-        // Characters CP932 cannot hold are refused; a surrogate pair is never split.
-        {QStringLiteral("ab"), QStringLiteral("a\u301C😀μb"), QStringLiteral("aμb"), 2, true},
+        // Characters CP932 cannot hold are refused, a JIS form is taken as its
+        // twin; a surrogate pair is never split.
+        {QStringLiteral("ab"), QStringLiteral("a\u301C😀μb"), QStringLiteral("a\uFF5Eμb"), 3, true},
         {QStringLiteral("a😀"), QStringLiteral("a😀"), QStringLiteral("a😀"), 3, false},
         // A text set as a whole that is too long keeps its head.
         {QString(), full + full, full, 400, true},
@@ -144,5 +147,28 @@ TEST(CommentText, EditsKeepTheFieldWithinEightHundredBytes)
         EXPECT_EQ(fitted.Text, c.text) << c.after.left(8).toStdString();
         EXPECT_EQ(fitted.Cursor, c.cursor) << c.after.left(8).toStdString();
         EXPECT_EQ(fitted.Refused, c.refused) << c.after.left(8).toStdString();
+    }
+}
+
+// The JIS forms input methods and pasted text give, each taken as its CP932
+// twin with no beep by a one-line field and the comment, kept so by a
+// record's field and written so by the files' encoder.
+TEST(CommentText, JisFormsAreTakenAsTheirCp932TwinsEverywhere)
+{
+    const char16_t twins[][2] = {{u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2014', u'\u2015'},
+                                 {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
+                                 {u'\u2016', u'\u2225'}, {u'\u00B5', u'\u03BC'}};
+    for (const auto& [jis, twin] : twins) {
+        const QString typed = QStringLiteral("10") + QChar(jis) + QStringLiteral("20");
+        const QString taken = QStringLiteral("10") + QChar(twin) + QStringLiteral("20");
+        const TFittedEdit field = vcl::FitCp932Edit(QStringLiteral("10"), typed, 20, vcl::ControlCharacters::Refused);
+        const TFittedEdit comment = FitCommentEdit(QStringLiteral("\n"), typed + QStringLiteral("\n"));
+        const QByteArray bytes = vcl::ToCp932(typed);
+        EXPECT_EQ((std::tuple{field.Text, field.Cursor, field.Refused, comment.Text, comment.Refused}),
+                  (std::tuple{taken, 5, false, taken + QStringLiteral("\n"), false}))
+            << std::hex << unsigned(jis);
+        EXPECT_EQ((std::tuple{TFixedText<21>(typed).text(), bytes.size(), vcl::FromCp932(bytes)}),
+                  (std::tuple{taken, qsizetype(6), taken}))
+            << std::hex << unsigned(jis);
     }
 }

@@ -9,9 +9,10 @@ class QLineEdit;
 
 // Keeps a one-line field within a number of CP932 bytes (a double-byte
 // character counts two): what an edit types or pastes is cut at the last
-// whole character that fits, characters CP932 cannot hold and control
-// characters are left out, and anything left out beeps. The rest of the
-// text stays as it was.
+// whole character that fits, a JIS form CP932 lacks is taken as its CP932
+// twin (U+301C WAVE DASH as U+FF5E), characters CP932 cannot hold even so
+// and control characters are left out, and anything left out beeps. The
+// rest of the text stays as it was.
 class TCp932LengthValidator : public QValidator {
 public:
     // `accepted`: the text the field holds when the validator is set.

@@ -15,24 +15,35 @@ const std::array<QString, 5> PatientColumns = {QStringLiteral("patient_id"), QSt
                                                QStringLiteral("doctor_id")};
 
 // The filled fields' conditions and values, in the fixed field order, each
-// column named with `prefix`. A stored field holds at most its width in
-// bytes, so typed text is searched only up to that width: a name typed in
-// full still finds the name that was stored cut.
+// column named with `prefix`. A stored field holds what its edit took, so
+// typed text is searched as the field takes it: a name typed in full still
+// finds the name that was stored cut, a pasted tab or a wave dash typed in
+// its JIS form the name stored without the one and with the twin.
 void AddConditions(const TSearchFields& fields, const QString& prefix, QStringList& conditions,
                    QVariantList& values)
 {
     const std::array<const QString*, 5> texts = {&fields.PatientNumber, &fields.Name, &fields.Kana,
                                                  &fields.Department, &fields.Doctor};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i]->isEmpty())
+        const QString taken = SearchFieldText(static_cast<SearchField>(i), *texts[i]);
+        if (taken.isEmpty())
             continue;
         conditions << LikePrefixCondition(prefix + PatientColumns[i]);
-        values << LikePrefixPattern(
-            vcl::CutToCp932Bytes(*texts[i], TextColumnWidth(CaseTable::Patient, PatientColumns[i])));
+        values << LikePrefixPattern(taken);
     }
 }
 
 } // namespace
+
+int SearchFieldBytes(SearchField field)
+{
+    return TextColumnWidth(CaseTable::Patient, PatientColumns[static_cast<std::size_t>(field)]);
+}
+
+QString SearchFieldText(SearchField field, const QString& typed)
+{
+    return vcl::FitCp932Edit(QString(), typed, SearchFieldBytes(field), vcl::ControlCharacters::Refused).Text;
+}
 
 bool TSearchFields::IsEmpty() const
 {

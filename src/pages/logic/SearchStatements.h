@@ -3,14 +3,27 @@
 // search fields, and the row count of their result grids. Pure: no window,
 // no database.
 //
-// Every field filled in adds a prefix match on its column; typed text is
-// bound as a value, never written into the statement, and "%", "_" and "\"
-// in it match themselves (see LikePrefixPattern).
+// Every field filled in adds a prefix match on its column with the text the
+// field takes (SearchFieldText); typed text is bound as a value, never
+// written into the statement, and "%", "_" and "\" in it match themselves
+// (see LikePrefixPattern).
 #include <QString>
 #include <QVariantList>
 #include <optional>
 
 // The five search fields of both dialogs, in the order their conditions go.
+enum class SearchField { PatientNumber, Name, Kana, Department, Doctor };
+
+// The CP932 bytes a search field takes: the width of the column it searches.
+int SearchFieldBytes(SearchField field);
+
+// The text a search field takes of what was typed or pasted, by the rule of
+// the patient page's field it searches: the JIS forms as their CP932 twins,
+// without characters CP932 cannot hold and control characters, cut at the
+// column's width.
+QString SearchFieldText(SearchField field, const QString& typed);
+
+// The texts of the five search fields as the edits hold them.
 struct TSearchFields {
     QString PatientNumber; // Edit1
     QString Name;          // Edit2

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Udifine.h"
 
+#include "Cp932LengthValidator.h"
 #include "Forms.h"
 #include "GridCellRules.h"
 #include "PageWidgets.h"
@@ -16,9 +17,14 @@ namespace searchdialog {
 
 namespace {
 
-QLineEdit* AddEdit(QWidget* dialog, const QString& name, int left, int top, int width, TImeMode ime)
+// An edit takes text as the patient page's field it searches: its width in
+// CP932 bytes, the JIS forms as their twins, nothing CP932 cannot hold and
+// no control characters, with a beep for what it leaves out.
+QLineEdit* AddEdit(QWidget* dialog, const QString& name, int left, int top, int width, SearchField field,
+                   TImeMode ime)
 {
     QLineEdit* edit = AddLineEdit(dialog, name, left, top, width);
+    LimitToCp932Bytes(edit, SearchFieldBytes(field));
     // Qt knows no kana modes: the input method is either off or left to the user.
     edit->setAttribute(Qt::WA_InputMethodEnabled, gridrules::ImeAcceptsInput(ime));
     edit->setInputMethodHints(gridrules::ImeHints(ime));
@@ -31,15 +37,15 @@ TSearchEdits AddSearchEdits(QWidget* dialog)
 {
     TSearchEdits edits;
     AddCaption(dialog, QStringLiteral("患者番号"), 16, 16);
-    edits.Edit1 = AddEdit(dialog, QStringLiteral("Edit1"), 96, 12, 120, imDisable);
+    edits.Edit1 = AddEdit(dialog, QStringLiteral("Edit1"), 96, 12, 120, SearchField::PatientNumber, imDisable);
     AddCaption(dialog, QStringLiteral("患者名"), 16, 48);
-    edits.Edit2 = AddEdit(dialog, QStringLiteral("Edit2"), 96, 44, 160, imHira);
+    edits.Edit2 = AddEdit(dialog, QStringLiteral("Edit2"), 96, 44, 160, SearchField::Name, imHira);
     AddCaption(dialog, QStringLiteral(" (カナ)"), 264, 48);
-    edits.Edit3 = AddEdit(dialog, QStringLiteral("Edit3"), 320, 44, 160, imKata);
+    edits.Edit3 = AddEdit(dialog, QStringLiteral("Edit3"), 320, 44, 160, SearchField::Kana, imKata);
     AddCaption(dialog, QStringLiteral("診療科　"), 16, 80);
-    edits.Edit5 = AddEdit(dialog, QStringLiteral("Edit5"), 96, 76, 160, imHira);
+    edits.Edit5 = AddEdit(dialog, QStringLiteral("Edit5"), 96, 76, 160, SearchField::Department, imHira);
     AddCaption(dialog, QStringLiteral("医師名　"), 264, 80);
-    edits.Edit6 = AddEdit(dialog, QStringLiteral("Edit6"), 320, 76, 160, imHira);
+    edits.Edit6 = AddEdit(dialog, QStringLiteral("Edit6"), 320, 76, 160, SearchField::Doctor, imHira);
     return edits;
 }
 

@@ -12,6 +12,22 @@ namespace {
 // extensions included); Qt does not find it by encodingForName.
 const char* const CodecName = "Shift_JIS";
 
+// The JIS forms and their CP932 twins, one character each in UTF-16.
+struct TTwin {
+    char16_t Jis;
+    char16_t Cp932;
+};
+constexpr TTwin Twins[] = {
+    {u'\u301C', u'\uFF5E'}, // WAVE DASH: FULLWIDTH TILDE
+    {u'\u2212', u'\uFF0D'}, // MINUS SIGN: FULLWIDTH HYPHEN-MINUS
+    {u'\u2014', u'\u2015'}, // EM DASH: HORIZONTAL BAR
+    {u'\u00A2', u'\uFFE0'}, // CENT SIGN: FULLWIDTH CENT SIGN
+    {u'\u00A3', u'\uFFE1'}, // POUND SIGN: FULLWIDTH POUND SIGN
+    {u'\u00AC', u'\uFFE2'}, // NOT SIGN: FULLWIDTH NOT SIGN
+    {u'\u2016', u'\u2225'}, // DOUBLE VERTICAL LINE: PARALLEL TO
+    {u'\u00B5', u'\u03BC'}, // MICRO SIGN: GREEK SMALL LETTER MU
+};
+
 int CharacterBytes(char32_t ucs)
 {
     if (ucs < 0x80)
@@ -21,14 +37,15 @@ int CharacterBytes(char32_t ucs)
     return 2;
 }
 
-// The characters of text a field takes: CP932 can encode them, and they are
-// no control characters where the field refuses those.
+// The characters of text a field takes, each JIS form as its twin: CP932
+// can encode them, and they are no control characters where the field
+// refuses those.
 QString TakenCharacters(const QString& text, ControlCharacters controls)
 {
     QString kept;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
+        const QString character = WithCp932Twins(text.mid(i, length));
         const bool control = character.size() == 1 && character[0].category() == QChar::Other_Control;
         if (IsCp932Encodable(character) && !(control && controls == ControlCharacters::Refused))
             kept += character;
@@ -39,10 +56,20 @@ QString TakenCharacters(const QString& text, ControlCharacters controls)
 
 } // namespace
 
+QString WithCp932Twins(const QString& text)
+{
+    QString taken = text;
+    for (QChar& character : taken)
+        for (const TTwin& twin : Twins)
+            if (character == QChar(twin.Jis))
+                character = QChar(twin.Cp932);
+    return taken;
+}
+
 QByteArray ToCp932(const QString& text)
 {
     QStringEncoder encoder(CodecName);
-    return encoder.encode(text);
+    return encoder.encode(WithCp932Twins(text));
 }
 
 QString FromCp932(const QByteArray& bytes)
@@ -54,7 +81,7 @@ QString FromCp932(const QByteArray& bytes)
 bool IsCp932Encodable(const QString& text)
 {
     QStringEncoder encoder(CodecName);
-    const QByteArray bytes = encoder.encode(text); // the conversion sets the error flag
+    const QByteArray bytes = encoder.encode(WithCp932Twins(text)); // the conversion sets the error flag
     Q_UNUSED(bytes);
     return !encoder.hasError();
 }
@@ -109,7 +136,7 @@ TFittedEdit FitCp932Edit(const QString& before, const QString& after, int maxByt
     TFittedEdit fitted;
     fitted.Text = head + kept + tail;
     fitted.Cursor = static_cast<int>(head.size() + kept.size());
-    fitted.Refused = kept != inserted;
+    fitted.Refused = kept != WithCp932Twins(inserted);
     if (Cp932Length(fitted.Text) > maxBytes) {
         fitted.Text = CutToCp932Bytes(TakenCharacters(fitted.Text, controls), maxBytes);
         fitted.Cursor = static_cast<int>(fitted.Text.size());
