@@ -2,8 +2,6 @@
 // and the samplings of an analysis.
 #include "uDataBase.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <charconv>
 #include <cmath>
 
@@ -154,11 +152,8 @@ int TDataModule1::SaveAnalysisWithSchedule(const TAnalysisRecord& analysis,
         return true;
     };
 
-    QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
-    if (!db.transaction()) {
-        Fail(Component::Database, db.lastError());
+    if (!RunTransactionStatement(QStringLiteral("BEGIN")))
         return -1;
-    }
     // Every set of the analysis goes, so a set emptied since the last save
     // does not come back on the next load.
     const bool written =
@@ -167,10 +162,9 @@ int TDataModule1::SaveAnalysisWithSchedule(const TAnalysisRecord& analysis,
         && insertPrescriptions()
         && Exec(QStringLiteral("DELETE FROM saiketu WHERE patient_id = ? AND analysis_id = ?"), {key, analysisId})
         && insertSamplings();
-    if (written && db.commit())
+    if (written && RunTransactionStatement(QStringLiteral("COMMIT")))
         return 0;
-    if (written)
-        Fail(Component::Database, db.lastError());
-    db.rollback();
+    // The failure kept is the statement's or the commit's, not the rollback's.
+    NewQuery().exec(QStringLiteral("ROLLBACK"));
     return -1;
 }

@@ -143,8 +143,8 @@ bool TDataModule1::ProbeWrite()
         return Fail(Component::Database, query.lastError());
     const int version = query.value(0).toInt();
     query.finish();
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Fail(Component::Database, query.lastError());
+    if (!RunTransactionStatement(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
     const bool written = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
     const QSqlError error = query.lastError();
     query.exec(QStringLiteral("ROLLBACK"));
@@ -161,6 +161,17 @@ bool TDataModule1::ProbeWrite()
 QSqlQuery TDataModule1::NewQuery() const
 {
     return QSqlQuery(QSqlDatabase::database(ConnectionName, false));
+}
+
+// Qt's transaction calls report a failure without SQLite's result code,
+// which tells its kind (a commit on a full disk is told as a full disk):
+// BEGIN and COMMIT run as statements, whose errors carry the code.
+bool TDataModule1::RunTransactionStatement(const QString& sql)
+{
+    QSqlQuery query = NewQuery();
+    if (!query.exec(sql))
+        return Fail(Component::Database, query.lastError());
+    return true;
 }
 
 bool TDataModule1::Exec(const QString& sql, const QVariantList& values)

@@ -141,6 +141,7 @@ private:
     QSqlQuery NewQuery() const;
 
     // Statements: each false with the reason kept.
+    bool RunTransactionStatement(const QString& sql);   // BEGIN, COMMIT
     bool Exec(const QString& sql, const QVariantList& values);
     bool RunSelect(QSqlQuery& query, const QString& sql, const QVariantList& values, int minimumColumns);
     bool FinishSelect(QSqlQuery& query);

@@ -57,6 +57,7 @@ TEST(ScaleDialogRules, ChecksInOrderWithTheirMessages)
         {30, 0, 10, 10, 0, 5, nullptr, {}},                                    // equal range limits
         {30, 0, 9.99, 10, 0, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},
         {30, 0, 10000.01, 10, 0, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},   // beyond the cell
+        {30, 0, 15, -0.01, 0, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},      // below the cell
         {30, 0, 15, 10, -1, 5, u"表示開始年月日が不正です。", TScaleField::ViewStart},
         {30, 0, 9, 10, -1, 5, u"有効値領域の設定が不正です。", TScaleField::RangeUpper},   // range first
         {30, 0, 15, 10, 11, 12, u"表示開始年月日が不正です。", TScaleField::ViewStart},

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -309,26 +308,25 @@ TEST_F(RangeLimitsTest, FailedWriteIsReportedToTheCaller)
 }
 
 // Installed where it cannot write, the program keeps reading the settings
-// placed beside it; its first change starts the per-user file from them.
-TEST_F(RangeLimitsTest, AReadOnlyProgramFolderReadsTheFileBesideItUntilTheFirstWrite)
+// placed beside it; its first change starts the per-user file from them, and
+// that file stays the settings file once the folder takes files again.
+TEST_F(RangeLimitsTest, AReadOnlyProgramFolderReadsTheFileBesideItUntilTheFirstWriteThenThePerUserFile)
 {
-    QTemporaryDir config;
-    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const QByteArray beside = "[6_1_1]\r\nUPPER_LIMIT=2.5\r\n[DEBUG]\r\nCSV_RANGE=90\r\n";
     WriteAll(settingsPath, beside);
     ASSERT_TRUE(testing_seams::SetWriteProtection(base.Path(), testing_seams::Protection::ReadOnly));
+    double upper = 0, lower = 0;
+    QString perUser;
     {
         testing_seams::FilePermissionsEnforced enforced;
-        double upper = 0, lower = 0;
         ReadRangeLimits(6, 1, 1, upper, lower);
         EXPECT_EQ(upper, 2.5);
         EXPECT_EQ(lower, 0.3);
 
         TDataModule1 module;
         EXPECT_EQ(module.WriteRangeLimits(5, 1, 1, 17.5, 7.25), 0) << module.LastError().toStdString();
-        const QString perUser = vcl::SettingsFilePath();
-        EXPECT_TRUE(perUser.startsWith(config.path() + QLatin1Char('/'))) << perUser.toStdString();
+        perUser = vcl::SettingsFilePath();
+        EXPECT_TRUE(perUser.startsWith(base.ConfigPath() + QLatin1Char('/'))) << perUser.toStdString();
         EXPECT_EQ(vcl::SettingsFileForWriting(), perUser);
         ReadRangeLimits(5, 1, 1, upper, lower);
         EXPECT_EQ(upper, 17.5);
@@ -336,10 +334,11 @@ TEST_F(RangeLimitsTest, AReadOnlyProgramFolderReadsTheFileBesideItUntilTheFirstW
         EXPECT_EQ(upper, 2.5) << "carried over from the file beside the program";
         EXPECT_TRUE(ReadAll(perUser).contains(QStringLiteral("[DEBUG]\r\nCSV_RANGE=90\r\n")));
     }
+    ASSERT_TRUE(testing_seams::SetWriteProtection(base.Path(), testing_seams::Protection::Writable));
+    ReadRangeLimits(5, 1, 1, upper, lower);
+    EXPECT_EQ(upper, 17.5) << "the confirmed range is read at every later start";
+    EXPECT_EQ(lower, 7.25);
+    ASSERT_TRUE(WriteRangeLimits(6, 1, 1, 1.5, 0.5));
+    EXPECT_TRUE(ReadAll(perUser).contains(QStringLiteral("[6_1_1]\r\nUPPER_LIMIT=1.5\r\n")));
     EXPECT_EQ(ReadAll(settingsPath), QString::fromLatin1(beside));
-    testing_seams::SetWriteProtection(base.Path(), testing_seams::Protection::Writable);
-    if (previousConfig.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", previousConfig);
 }

@@ -5,8 +5,62 @@
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
+#include <sqlite3.h>
 
 namespace {
+
+// A disk with no room left for the database file to grow: while it is full,
+// a write that would make the main database file longer fails as a full disk
+// does, while the journal and the pages written over go to the disk. A
+// transaction's statements run in the page cache, so its failure comes at the
+// commit, when the new pages go to the file. While it lives, every connection
+// opened goes through it.
+class DatabaseCannotGrow {
+public:
+    DatabaseCannotGrow()
+    {
+        if (!realVfs) {
+            realVfs = sqlite3_vfs_find(nullptr);
+            vfs = *realVfs;
+            vfs.zName = "database-cannot-grow";
+            vfs.xOpen = &Open;
+        }
+        sqlite3_vfs_register(&vfs, 1);
+    }
+    ~DatabaseCannotGrow()
+    {
+        full = false;
+        sqlite3_vfs_register(realVfs, 1);
+    }
+    void SetFull(bool on) { full = on; }
+
+private:
+    static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset)
+    {
+        sqlite3_int64 size = 0;
+        if (full && realMethods->xFileSize(file, &size) == SQLITE_OK && offset + amount > size)
+            return SQLITE_FULL;
+        return realMethods->xWrite(file, data, amount, offset);
+    }
+    static int Open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags)
+    {
+        const int result = realVfs->xOpen(realVfs, name, file, flags, outFlags);
+        if (result == SQLITE_OK && (flags & SQLITE_OPEN_MAIN_DB) && file->pMethods) {
+            realMethods = file->pMethods;
+            methods = *realMethods;
+            methods.xWrite = &Write;
+            file->pMethods = &methods;
+        }
+        return result;
+    }
+
+    // A connection may outlive the object: what it reaches is never freed.
+    static inline sqlite3_vfs* realVfs = nullptr;
+    static inline sqlite3_vfs vfs{};
+    static inline const sqlite3_io_methods* realMethods = nullptr;
+    static inline sqlite3_io_methods methods{};
+    static inline bool full = false;
+};
 
 QString FirstLine(const QString& text)
 {
@@ -111,7 +165,29 @@ TEST_F(StoreTest, ALockHeldByAnotherProgramIsWaitedForBrieflyThenReportedAsInUse
 // A full disk says so and what to do, not "try again".
 TEST_F(StoreTest, AFullDiskTellsTheCauseAndWhatToDo)
 {
+    const QString diskFull = QStringLiteral("ディスクの空き容量が足りないため、%1 に書き込めません。")
+                                 .arg(QDir::toNativeSeparators(WorkingDatabasePath()));
+    DatabaseCannotGrow disk;
     ASSERT_EQ(store->OpenDatabase(), 0) << store->LastError().toStdString();
+    // The Analyse command's store fails at its commit; nothing of it is kept.
+    TAnalysisRecord stored = ResetAnalysisRecord();
+    stored.patient_id = QStringLiteral("20260105093000");
+    std::array<std::vector<TPrescription>, ScheduleSetCount> sets;
+    std::vector<TSamplingRecord> samplings;
+    ASSERT_EQ(store->SaveAnalysisWithSchedule(stored, sets, 0, samplings), 0) << store->LastError().toStdString();
+    TAnalysisRecord changed = stored;
+    changed.comment = QString(400, QChar(u'所'));
+    TPrescription filled;   // real numbers take room: the rows need new pages
+    filled.touyo_start_time = filled.touyo_time = filled.touyo_dose = filled.touyo_drip_time = 46027.123;
+    sets.fill(std::vector<TPrescription>(24, filled));
+    disk.SetFull(true);
+    EXPECT_EQ(store->SaveAnalysisWithSchedule(changed, sets, ScheduleSetCount - 1, samplings), -1);
+    disk.SetFull(false);
+    EXPECT_EQ(store->LastFailure().Kind, StoreFailureKind::DiskFull);
+    EXPECT_TRUE(store->LastError().startsWith(QStringLiteral("Database1: "))) << "the commit failed";
+    EXPECT_TRUE(FirstLine(store->LastFailureText()).startsWith(diskFull)) << store->LastFailureText().toStdString();
+    EXPECT_EQ(Raw().Count("touyo"), 0);
+
     QSqlQuery own(QSqlDatabase::database(TDataModule1::ConnectionName));
     // A database that may not grow gets SQLite's answer for a full disk.
     ASSERT_TRUE(own.exec(QStringLiteral("PRAGMA page_count")) && own.next());
@@ -123,8 +199,5 @@ TEST_F(StoreTest, AFullDiskTellsTheCauseAndWhatToDo)
         result = store->SaveAnalysis(analysis);
     ASSERT_EQ(result, -1);
     EXPECT_EQ(store->LastFailure().Kind, StoreFailureKind::DiskFull);
-    EXPECT_TRUE(FirstLine(store->LastFailureText())
-                    .startsWith(QStringLiteral("ディスクの空き容量が足りないため、%1 に書き込めません。")
-                                    .arg(QDir::toNativeSeparators(WorkingDatabasePath()))))
-        << store->LastFailureText().toStdString();
+    EXPECT_TRUE(FirstLine(store->LastFailureText()).startsWith(diskFull)) << store->LastFailureText().toStdString();
 }

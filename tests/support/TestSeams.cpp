@@ -18,14 +18,19 @@ FixedClock::~FixedClock()
     vcl::SetClock(previous_);
 }
 
-TempBaseDir::TempBaseDir()
+TempBaseDir::TempBaseDir() : previousConfig_(qgetenv("XDG_CONFIG_HOME"))
 {
     vcl::SetAppBaseDir(dir_.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
 }
 
 TempBaseDir::~TempBaseDir()
 {
     vcl::SetAppBaseDir(QString());
+    if (previousConfig_.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", previousConfig_);
 }
 
 #ifdef __linux__

@@ -26,16 +26,21 @@ private:
     const vcl::Clock* previous_;
 };
 
-// A fresh temporary folder as the program's base folder.
+// A fresh temporary folder as the program's base folder, and another as the
+// per-user configuration folder, so no test reads the settings of the user
+// who runs it.
 class TempBaseDir {
 public:
     TempBaseDir();
     ~TempBaseDir();
     QString Path() const { return dir_.path(); }
     QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    QString ConfigPath() const { return config_.path(); }
 
 private:
     QTemporaryDir dir_;
+    QTemporaryDir config_;
+    QByteArray previousConfig_;
 };
 
 // While it lives, write-protected files and folders refuse writes from this

@@ -78,13 +78,17 @@ TEST(IniFile, ReportsAFailedWriteAndLeavesTheFile)
     EXPECT_FALSE(ini.WriteString("A", "B", "C"));
     EXPECT_FALSE(ini.LastError().isEmpty());
 
-    // A file that cannot be read is not replaced by the new line alone; a write-protected one stays.
+    // A file that can be written but not read (0200) is not replaced by the new
+    // line alone; a write-protected one (0400) stays.
     const QString path = base.FilePath("kept.ini");
-    for (const auto permissions : {QFileDevice::Permissions{}, QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
+    for (const auto permissions : {QFileDevice::Permissions{QFileDevice::WriteOwner},
+                                   QFileDevice::Permissions{QFileDevice::ReadOwner}}) {
         WriteAll(path, "[DEBUG]\r\nCSV_RANGE=90\r\n");
         ASSERT_TRUE(QFile::setPermissions(path, permissions));
         {
             testing_seams::FilePermissionsEnforced enforced;
+            QFile reader(path);
+            ASSERT_EQ(reader.open(QIODevice::ReadOnly), permissions.testFlag(QFileDevice::ReadOwner));
             EXPECT_FALSE(TIniFile(path).WriteString("5_1_1", "UPPER_LIMIT", "20"));
         }
         ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));

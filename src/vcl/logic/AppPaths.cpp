@@ -72,21 +72,22 @@ bool CanWriteInto(const QString& folder)
 
 } // namespace
 
+// Once the per-user file exists it is the settings file, whatever the
+// program's folder allows later: the settings confirmed into it since are
+// in no other file.
 QString SettingsFilePath()
 {
-    if (CanWriteInto(AppBaseDir()))
-        return SettingsBesideProgram();
     const QString perUser = PerUserSettings();
     return QFileInfo::exists(perUser) ? perUser : SettingsBesideProgram();
 }
 
 QString SettingsFileForWriting(TWriteFailure* failure)
 {
-    if (CanWriteInto(AppBaseDir()))
-        return SettingsBesideProgram();
     const QString perUser = PerUserSettings();
     if (QFileInfo::exists(perUser))
         return perUser;
+    if (CanWriteInto(AppBaseDir()))
+        return SettingsBesideProgram();
     auto fail = [failure](const TWriteFailure& why) {
         if (failure)
             *failure = why;
