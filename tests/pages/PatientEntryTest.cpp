@@ -22,7 +22,8 @@ TPatientEntry Valid()
     e.Age = 0;
     e.Height = 170;
     e.Weight = 60;
-    e.Entered = {PatientField::Year, PatientField::Age, PatientField::Height, PatientField::Weight};
+    e.Entered = {PatientField::Year, PatientField::Month, PatientField::Day, PatientField::Age, PatientField::Height,
+                 PatientField::Weight};
     return e;
 }
 
@@ -140,6 +141,10 @@ TEST(PatientEntry, ChecksRefuseWithTheFieldsMessageAndAcceptTheBounds)
         {"29 February of a leap year", Born(BirthCalendar::Western, 2024, "2", "29"), {}, {}},
         {"an emptied month is no month", Born(BirthCalendar::Western, 2026, "", "1"), birth, PatientField::Month},
         {"a year never entered", Untouched(Valid(), PatientField::Year), birth, PatientField::Year},
+        {"only the year given", Untouched(Untouched(Valid(), PatientField::Month), PatientField::Day), birth,
+         PatientField::Month},
+        {"a Showa day never given", Untouched(Born(BirthCalendar::Showa, 50, "6", "15"), PatientField::Day), birth,
+         PatientField::Day},
         {"an age never entered", Untouched(ByAge(0), PatientField::Age), age, PatientField::Age},
         {"a height never entered", Untouched(Valid(), PatientField::Height), height, PatientField::Height},
         {"a weight never entered", Untouched(Valid(), PatientField::Weight), weight, PatientField::Weight},

@@ -139,10 +139,10 @@ std::optional<TPatientProblem> CheckPatientEntry(const TPatientEntry& entry, vcl
         if (!IsEntered(entry, PatientField::Year) || !Within(entry.Year, range.Min, range.Max))
             return Problem(birthMessage, PatientField::Year);
         const int month = WholeNumber(entry.MonthText, 0);
-        if (month < 1 || month > 12)
+        if (!IsEntered(entry, PatientField::Month) || month < 1 || month > 12)
             return Problem(birthMessage, PatientField::Month);
         const auto birth = EntryBirthDate(entry);
-        if (!birth)
+        if (!IsEntered(entry, PatientField::Day) || !birth)
             return Problem(birthMessage, PatientField::Day);
         if (*birth > vcl::DateOf(today))
             return Problem(birthMessage, PatientField::Year);

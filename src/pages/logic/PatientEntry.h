@@ -62,10 +62,9 @@ struct TPatientEntry {
     QString Doctor;                 // Edit10
     int Kubun = 0;                  // ComboBox10: 0 outpatient, 1 inpatient
     QString Disorder;               // Edit8
-    // The year, age, height and weight cells that hold a value given for
-    // this patient (typed, or shown from the stored patient); a new page's
-    // "0" and this year are no such value. The month and day count with
-    // the year.
+    // The fields that hold a value given for this patient (typed or chosen,
+    // or shown from the stored patient); a new page's "0", this year and
+    // its first month and day are no such value.
     std::set<PatientField> Entered;
 };
 
@@ -80,8 +79,8 @@ struct TPatientProblem {
 };
 
 // The confirm's checks, in order: the birth date (when one is given: a year
-// entered and of the calendar's range, a month and day typed as numbers that
-// make a date, not after today), the age (from the birth date on today, else
+// entered and of the calendar's range, a month and day entered as numbers
+// that make a date, not after today), the age (from the birth date on today, else
 // the age cell entered and truncated) in 0..140, the height entered and in
 // 20..300, the weight entered and in 1..500. A cell without a number fails
 // its check.

@@ -26,7 +26,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -34,6 +36,7 @@ constexpr QChar EnterKey = QChar(13);
 constexpr QChar BackspaceKey = QChar(8);
 constexpr int MonthCount = 12;
 constexpr int DayCount = 31;
+constexpr PatientField BirthDateFields[] = {PatientField::Year, PatientField::Month, PatientField::Day};
 
 // Byte widths of the text fields (the record's widths less the terminator).
 constexpr int NumberBytes = 10;
@@ -255,7 +258,8 @@ void TPatientPage::BuildBody()
 void TPatientPage::ConnectHandlers()
 {
     for (QObject* watched : std::initializer_list<QObject*>{Edit1, Edit2, Edit3, Edit9, Edit10, Edit8, MonthCombo1,
-                                                            DayCombo1, plButton9})
+                                                            DayCombo1, MonthCombo1->lineEdit(),
+                                                            DayCombo1->lineEdit(), plButton9})
         watched->installEventFilter(this);
 
     StringGridEx2->OnKeyPress = [this](QObject* Sender, QChar& Key) { StringGridEx2KeyPress(Sender, Key); };
@@ -269,6 +273,13 @@ void TPatientPage::ConnectHandlers()
         {StringGridEx5, PatientField::Height}, {StringGridEx4, PatientField::Weight}};
     for (const auto& [cell, field] : typedCells)
         cell->OnSetEditText = [this, field](QObject*, int, int, const QString&) { entered_.insert(field); };
+    // So does typing into the month or day list, or choosing one of its items.
+    const std::pair<QComboBox*, PatientField> typedLists[] = {{MonthCombo1, PatientField::Month},
+                                                              {DayCombo1, PatientField::Day}};
+    for (const auto& [combo, field] : typedLists) {
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, field] { entered_.insert(field); });
+        connect(combo, &QComboBox::activated, this, [this, field] { entered_.insert(field); });
+    }
 
     // Lists and radio buttons answer the user only: code that selects an
     // item or checks a button (showing a record) runs no handler.
@@ -294,6 +305,8 @@ void TPatientPage::ConnectHandlers()
 
 bool TPatientPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (refusedList_ && (watched == refusedList_ || watched == refusedList_->lineEdit()))
+        KeepRefusedTextSelected(event);
     if (watched == plButton9) {
         if (event->type() == QEvent::MouseButtonPress)
             typedAtPress_ = TypedFields();
@@ -338,6 +351,38 @@ bool TPatientPage::eventFilter(QObject* watched, QEvent* event)
             vcl::RunEventHandler([this] { DayCombo1Exit(DayCombo1); });
     }
     return false;
+}
+
+void TPatientPage::KeepRefusedTextSelected(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // The window's activation coming back: after the line edit's own
+        // answer to it, which drops a selection it finds without the focus
+        // (the window may have the activation once more while the message
+        // box still shows, as without a window manager).
+        if (static_cast<const QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+            QTimer::singleShot(0, this, [this, list = refusedList_] {
+                if (refusedList_ == list)
+                    list->lineEdit()->selectAll();
+            });
+        break;
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            refusedList_ = nullptr;
+        break;
+    }
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        // The user takes the text from here.
+        refusedList_ = nullptr;
+        break;
+    default:
+        break;
+    }
 }
 
 // ---- The birth date ----------------------------------------------------------------
@@ -409,7 +454,8 @@ void TPatientPage::rbAgeClick(QObject*)
     ApplyCalendarControls(BirthCalendar::Age);
     ShowDateFields(vcl::Date());
     // Today's date is no birth date given.
-    entered_.erase(PatientField::Year);
+    for (PatientField field : BirthDateFields)
+        entered_.erase(field);
 }
 
 void TPatientPage::rbSeirekiClick(QObject*)
@@ -609,7 +655,7 @@ void TPatientPage::ShowPatientRecord()
     hub_.Header().Panel3->setText(patient.patient_name);
     entered_ = {PatientField::Age, PatientField::Height, PatientField::Weight};
     if (patient.patient_birth != BirthDateUnknown)
-        entered_.insert(PatientField::Year);
+        entered_.insert(std::begin(BirthDateFields), std::end(BirthDateFields));
 }
 
 void TPatientPage::InitPatientPage()
@@ -679,8 +725,8 @@ void TPatientPage::SetListText(QComboBox* combo, const QString& text)
 
 void TPatientPage::ShowRefusedField(PatientField field, const TTypedFields& typed)
 {
-    const bool birthDate = field == PatientField::Year || field == PatientField::Month || field == PatientField::Day;
-    if (birthDate) {
+    refusedList_ = nullptr;
+    if (std::ranges::find(BirthDateFields, field) != std::end(BirthDateFields)) {
         // Leaving the date's fields corrected them and the age: all shown as typed.
         StringGridEx2->SetCells(0, 0, typed.Year);
         SetListText(MonthCombo1, typed.Month);
@@ -689,10 +735,11 @@ void TPatientPage::ShowRefusedField(PatientField field, const TTypedFields& type
     }
     QWidget* target = nullptr;
     const QString* text = nullptr;
+    QComboBox* list = nullptr;
     switch (field) {
     case PatientField::Year: target = StringGridEx2; break;
-    case PatientField::Month: target = MonthCombo1; break;
-    case PatientField::Day: target = DayCombo1; break;
+    case PatientField::Month: target = list = MonthCombo1; break;
+    case PatientField::Day: target = list = DayCombo1; break;
     case PatientField::Age: target = StringGridEx3; text = &typed.Age; break;
     case PatientField::Height: target = StringGridEx5; text = &typed.Height; break;
     case PatientField::Weight: target = StringGridEx4; text = &typed.Weight; break;
@@ -705,6 +752,13 @@ void TPatientPage::ShowRefusedField(PatientField field, const TTypedFields& type
         static_cast<TStringGridEx*>(target)->SetCells(0, 0, entered_.count(field) > 0 ? *text : untouched);
     }
     target->setFocus(Qt::OtherFocusReason);
+    // What is typed next replaces the refused text: a cell's editor opens on
+    // the first key with its text selected; a list's text is selected here,
+    // once the field left has been corrected, and again whenever the window
+    // comes back, until the user takes it.
+    refusedList_ = list;
+    if (list)
+        list->lineEdit()->selectAll();
 }
 
 std::optional<TPatientRecord> TPatientPage::StorePatientFromForm()

@@ -142,6 +142,9 @@ private:
     // and takes the focus.
     void ShowRefusedField(PatientField field, const TTypedFields& typed);
     void SetListText(QComboBox* combo, const QString& text);
+    // Keeps the refused list's text selected across the message box, and
+    // lets it go once the user types, clicks or leaves.
+    void KeepRefusedTextSelected(const QEvent* event);
     // The record the page describes, saved under the current patient's key (a
     // new key for a new patient); nothing, with the store's reason shown,
     // when it could not be saved.
@@ -158,4 +161,6 @@ private:
     std::optional<TTypedFields> typedAtPress_;
     // The cells that hold a value given for this patient (TPatientEntry::Entered).
     std::set<PatientField> entered_;
+    // The month or day list whose refused text waits, selected, to be typed over.
+    QComboBox* refusedList_ = nullptr;
 };
