@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "Fonts.h"
 #include "PatientPage.h"
+#include "SaveDialog.h"
 #include "ScheduleSetOps.h"
 #include "TApplication.h"
 #include "Ucommon.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,11 +27,14 @@
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSplitter>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
 
 namespace {
 
@@ -311,22 +316,55 @@ TEST_F(MainWindowTest, EngineCallsRunOnTheLoadedCase)
 // Qt's own windows speak Japanese once the program has loaded Qt's
 // translation: the save dialog's labels and buttons, a line edit's menu, a
 // date picker's calendar (its weeks from Sunday, as the schedule calendar's).
+// The save dialog writes a file's date in the Japanese form, whatever the
+// platform's locale, and shows its columns and its side panel whole.
 TEST(QtJapanese, SaveDialogAndLineEditMenu)
 {
     const std::unique_ptr<QTranslator> translator(InstallQtJapanese(*QCoreApplication::instance()));
     ASSERT_TRUE(translator);
     EXPECT_EQ(QLocale().firstDayOfWeek(), Qt::Sunday);   // what a picker's calendar shows
     EXPECT_EQ(QLocale().standaloneMonthName(12), QStringLiteral("12月"));
+
+    // Qt keeps the file dialog's last widths in the user's settings, shared
+    // by every Qt program; here another one left the side panel narrow.
+    QTemporaryDir folder;
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    QFileDialog().findChild<QSplitter*>()->setSizes({40, 400});   // kept as it closes
+    QFile earlier(folder.filePath(QStringLiteral("20251209_174347.pdf")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(earlier.setFileTime(QDateTime(QDate(2025, 12, 9), QTime(17, 43, 47)), QFileDevice::FileModificationTime));
+    const std::unique_ptr<QFileDialog> dialog = vcl::NewSaveDialog(
+        {QStringLiteral("PDF保存"), folder.path(), QStringLiteral("20261208_120000.pdf"), QStringLiteral("PDF files (*.pdf *.PDF)")});
+    dialog->show();
+    auto* files = dialog->findChild<QTreeView*>();
+    auto* sidePanel = qobject_cast<QAbstractItemView*>(dialog->findChild<QSplitter*>()->widget(0));
+    ASSERT_TRUE(files && sidePanel);
+    const auto dateShown = [files] { return files->model()->index(0, 3, files->rootIndex()).data().toString(); };
+    const auto whole = [files] {
+        QHeaderView* header = files->header();
+        for (int column = 0; column < header->count(); ++column) {
+            if (header->sectionSize(column) < static_cast<QAbstractItemView*>(files)->sizeHintForColumn(column))
+                return false;
+        }
+        return header->length() <= files->viewport()->width();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dateShown().isEmpty() && whole(); }));
+    EXPECT_EQ(dateShown(), QStringLiteral("2025/12/09 17:43"));
+    EXPECT_GE(sidePanel->viewport()->width(), sidePanel->sizeHintForColumn(0));
+    EXPECT_EQ(dialog->selectedFiles(), QStringList{folder.filePath(QStringLiteral("20261208_120000.pdf"))});
+
+    if (config.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", config);
     QLocale::setDefault(QLocale::system());
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
     QLineEdit edit;
     const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
         texts << label->text();
-    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
         texts << button->text();
     for (const QAction* action : menu->actions())
         texts << action->text();

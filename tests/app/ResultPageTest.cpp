@@ -208,8 +208,9 @@ TEST_F(MainWindowTest, ChangedRegimensFromTheResultPage)
     EXPECT_TRUE(ScheduleSets.UndoList.empty());
 }
 
-// "剤形変更" fixes the category and the generic drug on the drug page; a new
-// patient and a loaded case can choose them again.
+// "剤形変更" fixes the category and the generic drug on the drug page and
+// lists the analysis just made among the past ones; a new patient and a
+// loaded case can choose them again.
 TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
 {
     StartProgram();
@@ -217,6 +218,11 @@ TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
     frmMain->show();
     ASSERT_TRUE(frmMain->LoadCaseFromStore(CaseKey, 0));
     TDrugPage& drug = *frmMain->TabSheet6;
+    EXPECT_EQ(Items(drug.ComboBox9), QStringList{"2026/12/05"});
+    CurrentAnalysis.bosyudan_vari = {.v1 = 25, .k12 = 40, .k21 = 40, .cl = 35};
+    Click(frmMain->plButton37);
+    Click(frmMain->TabSheet2->plButton16);   // "解析" today, 12/08
+    ASSERT_EQ(frmMain->PageControl1->currentWidget(), frmMain->TabSheet4);
 
     Click(frmMain->TabSheet4->plButton34);
     EXPECT_EQ(frmMain->PageControl1->currentWidget(), &drug);
@@ -224,6 +230,7 @@ TEST_F(MainWindowTest, ProductChangeKeepsTheDrugUntilANewCase)
     EXPECT_FALSE(drug.cbKubun->isEnabled());
     EXPECT_FALSE(drug.cbIppan->isEnabled());
     EXPECT_TRUE(drug.cbSyouhin->isEnabled());
+    EXPECT_EQ(Items(drug.ComboBox9), QStringList{"2026/12/08"});
 
     Click(frmMain->plButton35);
     Click(frmMain->TabSheet1->plButton6);   // "新規患者"

@@ -61,6 +61,15 @@ protected:
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 
+    // Double-clicks a one-cell grid through the window, as the mouse does
+    // (the first click opens the editor, the second lands in it), and types.
+    void DoubleClickAndType(TStringGridEx* cell, const QString& text)
+    {
+        const QPoint at = cell->viewport()->mapTo(frmMain, cell->CellRect(0, 0).center());
+        QTest::mouseDClick(frmMain->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+
     // Clicks the day of a date picker and types it over, as a user does.
     void TypeDay(QDateEdit* picker, const QString& day)
     {
@@ -199,7 +208,7 @@ TEST_F(SchedulePageTest, VancomycinScheduleAndTwoSamplingsEnteredAsAUserWould)
     page->DateTimePicker5->setDate(QDate(2026, 12, 4));
     TypeInto(page->StringGridEx27, QStringLiteral("8"));
     TypeInto(page->StringGridEx28, QStringLiteral("30"));
-    TypeInto(page->StringGridEx19, QStringLiteral("14"));
+    DoubleClickAndType(page->StringGridEx19, QStringLiteral("14"));   // over the whole "0.00"
     Click(page->plButton40);
     page->DateTimePicker5->setDate(QDate(2026, 12, 3));
     TypeInto(page->StringGridEx27, QStringLiteral("8"));
@@ -210,6 +219,7 @@ TEST_F(SchedulePageTest, VancomycinScheduleAndTwoSamplingsEnteredAsAUserWould)
     ASSERT_EQ(ScheduleSets.Samplings.size(), 2u);
     EXPECT_EQ(ScheduleSets.Samplings[0].saiketu_time, Date(2026, 12, 3) + vcl::EncodeTime(8, 30, 0, 0));
     EXPECT_EQ(ScheduleSets.Samplings[0].saiketu_value, 12.5);
+    EXPECT_EQ(ScheduleSets.Samplings[1].saiketu_value, 14.0);
     EXPECT_EQ(Row(page->StringGridEx18, 1, 3), (QStringList{"2026/12/03", "08:30", "12.50"}));
     EXPECT_EQ(Row(page->StringGridEx18, 2, 3), (QStringList{"2026/12/04", "08:30", "14.00"}));
     EXPECT_FALSE(page->plButton40->isEnabled());

@@ -118,26 +118,29 @@ TEST(ReportContent, ConditionLinesByDrug)
 
 TEST(ReportContent, ScheduleTableAmountsAndColumns)
 {
+    // Infusions of 0.25 h print with the decimals their entry cell takes.
     struct Case {
         TDrugKey drug;
         double dose;
         QString header94, amount, header6, second;
         bool infusion;
+        QString hours;
     };
     const Case cases[] = {
-        {Lithium611, 100, "製剤量(mg)", "532", "リチウム量(mg)", "100.0", false},
-        {{3, 1, 2, 0}, 100, "製剤量(mg)", "109", "フェニトイン量(mg)", "100.0", true},
-        {{3, 1, 3, 0}, 100, "製剤量(mg)", "161", "フェニトイン量(mg)", "100.0", true},
-        {{7, 1, 1, 0}, 50, "製剤量(mg)", "58", "ピルシカイニド量(mg)", "50.0", false},
-        {{3, 5, 2, 0}, 400, "バルプロ酸Na量(mg)", "461", "バルプロ酸量(mg)", "400.0", false},
-        {Vancomycin1, 1000, "製剤量(mg)", "1025", "バンコマイシン量(mg)", "1000.0", true},
-        {DigoxinTablet, 0.125, "投与量（mg）", "0.125", "", "", false},
-        {{1, 1, 4, 0}, 0.25, "投与量（mg）", "0.250", "", "", true},
-        {Theophylline211, 100.4, "投与量（mg）", "100", "", "", false},
+        {Lithium611, 100, "製剤量(mg)", "532", "リチウム量(mg)", "100.0", false, "0.3"},
+        {{3, 1, 2, 0}, 100, "製剤量(mg)", "109", "フェニトイン量(mg)", "100.0", true, "0.25"},
+        {{3, 1, 3, 0}, 100, "製剤量(mg)", "161", "フェニトイン量(mg)", "100.0", true, "0.25"},
+        {{7, 1, 1, 0}, 50, "製剤量(mg)", "58", "ピルシカイニド量(mg)", "50.0", false, "0.3"},
+        {{3, 5, 2, 0}, 400, "バルプロ酸Na量(mg)", "461", "バルプロ酸量(mg)", "400.0", false, "0.3"},
+        {Vancomycin1, 1000, "製剤量(mg)", "1025", "バンコマイシン量(mg)", "1000.0", true, "0.3"},
+        {DigoxinTablet, 0.125, "投与量（mg）", "0.125", "", "", false, "0.3"},
+        {{1, 1, 4, 0}, 0.25, "投与量（mg）", "0.250", "", "", true, "0.3"},
+        {Theophylline211, 100.4, "投与量（mg）", "100", "", "", false, "0.3"},
     };
     for (const Case& c : cases) {
         TReportInput input = CaseInput(c.drug);
         input.Prescriptions[0][0].touyo_dose = c.dose;
+        input.Prescriptions[0][0].touyo_drip_time = 0.25;
         const TReportContent content = BuildReportContent(input);
         ASSERT_EQ(content.Details.size(), 1u);
         const TReportBand& band = content.Details[0].Band;
@@ -150,6 +153,7 @@ TEST(ReportContent, ScheduleTableAmountsAndColumns)
         EXPECT_EQ(Text(band, "QRLbSchedule16"), c.second.isEmpty() ? QString() : c.second.rightJustified(13));
         EXPECT_EQ(Printed(band, "QRLabel95"), c.infusion);
         EXPECT_EQ(Printed(band, "QRLbSchedule55"), c.infusion);
+        EXPECT_EQ(Text(band, "QRLbSchedule15"), c.hours.rightJustified(13));
     }
 }
 

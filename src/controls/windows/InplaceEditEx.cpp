@@ -114,6 +114,17 @@ void TInplaceEditEx::inputMethodEvent(QInputMethodEvent* event)
     QLineEdit::inputMethodEvent(event);
 }
 
+void TInplaceEditEx::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    // Word boundaries split "12.50" at the point; a number is one word, so
+    // what is typed next replaces it whole, as after the click that opened
+    // the editor.
+    const TRange* range = grid_ ? grid_->FindRange(grid_->Col(), grid_->Row()) : nullptr;
+    if (range && range->RangeType() == trtEditVal)
+        selectAll();
+}
+
 void TInplaceEditEx::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);

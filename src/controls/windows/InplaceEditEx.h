@@ -1,8 +1,9 @@
 #pragma once
 // TInplaceEditEx: the grid's in-place editor. It lies over the current cell,
 // writes the cell on every keystroke, passes typed characters through the
-// grid's key filter first, keeps Left and Right inside the text, and takes
-// the cell's input-method mode while it has the focus.
+// grid's key filter first, keeps Left and Right inside the text, selects a
+// number whole on a double-click, and takes the cell's input-method mode
+// while it has the focus.
 #include <QLineEdit>
 
 class TStringGridEx;
@@ -23,6 +24,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -580,10 +580,14 @@ std::optional<TDrugPageEntry> TDrugPage::ReadEntry()
             return std::nullopt;
         entry.Table[i] = {shown[i].Caption, *mean, *cv};
     }
-    const int past = ComboBox9->currentIndex();
-    if (past >= 0 && past < static_cast<int>(pastAnalyses_.size()))
-        entry.PastKaisekiId = pastAnalyses_[past].kaiseki_id;
+    entry.PastKaisekiId = ChosenPastAnalysisId();
     return entry;
+}
+
+int TDrugPage::ChosenPastAnalysisId() const
+{
+    const int past = ComboBox9->currentIndex();
+    return past >= 0 && past < static_cast<int>(pastAnalyses_.size()) ? pastAnalyses_[past].kaiseki_id : -1;
 }
 
 bool TDrugPage::CheckDrugInfo(const TDrugPageEntry& entry)
@@ -728,6 +732,7 @@ void TDrugPage::StartProductChange()
 {
     cbKubun->setEnabled(false);
     cbIppan->setEnabled(false);
+    FillPastAnalysisCombo(ChosenPastAnalysisId());
     hub_.SetWorkflowStep(hub_.HighestStep(), 1);
 }
 

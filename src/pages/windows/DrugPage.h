@@ -79,7 +79,8 @@ public:
     // Empties the page.
     void ResetDrugSelection();
     // "剤形変更" on the result page: the drug page with the category and the
-    // generic drug fixed, so that only the product and its settings change.
+    // generic drug fixed, so that only the product and its settings change,
+    // and the past analyses listed afresh (the one just made among them).
     void StartProductChange();
     // The confirm button follows whether the required inputs are there.
     void Timer2Timer();
@@ -242,6 +243,9 @@ private:
     std::array<QRadioButton*, 3> page2B_{};
     std::array<QRadioButton*, 2> page2C_{};
     std::array<QRadioButton*, 4> page2D_{};
+    // `kaiseki_id` of the past analysis chosen in ComboBox9, -1 when none.
+    int ChosenPastAnalysisId() const;
+
     // Copies of the past analyses offered as parameter sources, in list order.
     std::vector<TAnalysisRecord> pastAnalyses_;
     // The population block of the choice on screen: the built-in set, adjusted

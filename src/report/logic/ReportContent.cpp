@@ -7,6 +7,7 @@
 #include "ParamTable.h"
 #include "ReportConditions.h"
 #include "ReportDrugRules.h"
+#include "SchedulePageRules.h"
 
 #include <algorithm>
 
@@ -185,6 +186,8 @@ void TReportRun::FillSchedule(TReportBand& band, int set) const
             cell->Enabled = infusion;
     }
 
+    // The infusion hours with the decimals their entry cell takes.
+    const QString hoursFormat = QString::fromUtf16(SchedulePageUnitsFor(drug_).InfusionFormat);
     const std::vector<TPrescription>& prescriptions = input_.Prescriptions[static_cast<std::size_t>(set)];
     const int shown = std::min(static_cast<int>(prescriptions.size()), ReportScheduleRows);
     for (int row = 1; row <= shown; ++row) {
@@ -197,7 +200,7 @@ void TReportRun::FillSchedule(TReportBand& band, int set) const
         cell(2, p.touyo_end_time > 0 ? Field(DateText(p.touyo_end_time), 13) : QString());
         cell(3, Field(TimeText(p.touyo_time), 6));
         cell(4, Field(FirstAmountText(drug_, columns, p.touyo_dose), 13));
-        cell(5, Field(vcl::FormatFloat(QStringLiteral("0.0"), p.touyo_drip_time), 13));
+        cell(5, Field(vcl::FormatFloat(hoursFormat, p.touyo_drip_time), 13));
         if (columns.SecondHeader)
             cell(6, Field(vcl::FormatFloat(QStringLiteral("0.0"), p.touyo_dose), 13));
     }

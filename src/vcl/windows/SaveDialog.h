@@ -3,6 +3,10 @@
 // proposes and the filter. The service behind it is replaceable, so tests
 // choose a file without a dialog ever showing.
 #include <QString>
+#include <memory>
+
+class QFileDialog;
+class QWidget;
 
 namespace vcl {
 
@@ -21,6 +25,11 @@ public:
 };
 
 QString AskSaveFileName(const TSaveDialogRequest& request);
+
+// The dialog AskSaveFileName shows, not yet shown: its dates in the program's
+// locale, its side panel as wide as its entries, and once a folder is listed
+// its columns as wide as their texts and the dialog wide enough for them.
+std::unique_ptr<QFileDialog> NewSaveDialog(const TSaveDialogRequest& request, QWidget* parent = nullptr);
 
 // Installs a service (nullptr restores the real dialog); returns the previous
 // one, nullptr when that was the real one. The caller keeps ownership.
