@@ -41,5 +41,6 @@ CaseLoadResult LoadCase(TDataModule1& store, const QString& patientKey, int kais
     if (store.LoadSamplings(patientKey, kaisekiId, sets.Samplings) < 0)
         return failed(CaseLoadResult::DatabaseFailed, store.LastFailureText());
     sets.CurSetIndex = 0;
+    loaded.NotComputable = CheckSetsComputable(sets, drug);
     return CaseLoadResult::Loaded;
 }

@@ -3,10 +3,12 @@
 // process-wide state, as the case search does: the records, the four
 // schedule sets with their administrations and dose events, the samplings
 // and the graph's time span.
+#include "AnalyseSteps.h"
 #include "GraphState.h"
 #include "Ucommon.h"
 
 #include <QString>
+#include <optional>
 
 class TDataModule1;
 
@@ -15,6 +17,10 @@ struct TLoadedCase {
     TAnalysisRecord Analysis;
     TScheduleSets Sets;          // set 0 current, undo history empty
     TGraphState Graph;           // the span fields set from set 0
+    // A set in use the engine cannot compute (CheckSetsComputable, the
+    // Analyse command's check): what the user is told. Such a case is shown
+    // on the schedule page, where it can be mended, never with its curves.
+    std::optional<TAnalyseMessage> NotComputable;
 };
 
 enum class CaseLoadResult {

@@ -38,6 +38,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 TfrmMain* frmMain = nullptr;
 
 namespace {
@@ -496,7 +498,16 @@ void TfrmMain::ApplyLoadedCase(TLoadedCase& loaded)
     TabSheet2->ShowLoadedSchedule(graph_.GraphFirstDay);
     TabSheet2->SetupSchedulePage();
     TabSheet2->UpdateCalendarPeriod();
-    TabSheet4->ShowResults();
+    if (!loaded.NotComputable) {
+        TabSheet4->ShowResults();
+        return;
+    }
+    // The schedule page, to mend the schedule; the result page checks again
+    // before it next shows, as after any edit.
+    TabSheet4->InvalidateCurves();
+    highestStep_ = std::max(highestStep_, 3);
+    SetWorkflowStep(highestStep_, 2);
+    vcl::ShowError(loaded.NotComputable->Text, loaded.NotComputable->Caption);
 }
 
 void TfrmMain::plButton16Click(QObject*)

@@ -110,7 +110,9 @@ public:
 
     // Loads a stored case and shows it on every page, as the case search's OK
     // does; false, with the reason shown, when it could not be read (the case
-    // on screen then stays as it was).
+    // on screen then stays as it was). A case with a set the engine cannot
+    // compute is loaded onto the schedule page with the Analyse command's
+    // message, its results not shown.
     bool LoadCaseFromStore(const QString& patientKey, int kaisekiId);
 
     // The Analyse command of the schedule page ("解析").

@@ -13,8 +13,8 @@ void ClearDrugRecord(TAnalysisRecord& analysis, DrugValues values)
     const TParamBlock means = analysis.bosyudan;
     const TParamBlock estimates = analysis.kaiseki;
     analysis = ResetAnalysisRecord();
-    if (values == DrugValues::KeepParameters) {
+    if (values != DrugValues::ClearAll)
         analysis.bosyudan = means;
+    if (values == DrugValues::KeepParameters)
         analysis.kaiseki = estimates;
-    }
 }

@@ -365,9 +365,11 @@ TEST_F(DrugPageTest, VancomycinFromProductChoiceToTheScheduleStep)
     EXPECT_EQ(CurrentAnalysis.kaiseki_id, 0);
 
     // OK with a schedule and results on the later pages: a new analysis, the
-    // schedule gone, the schedule page starting today.
+    // schedule gone, the schedule page starting today; the same product, model
+    // and source keep the estimates.
     ScheduleSets.PrescriptionLists[0].resize(1);
     ScheduleSets.Samplings.resize(1);
+    CurrentAnalysis.kaiseki.cl = 0.047;
     frmMain->SetHighestStep(3);
     // The entry as the earlier schedule left it: every 3 days to an end date, cut by end date.
     TSchedulePage* schedule = frmMain->TabSheet2;
@@ -385,6 +387,8 @@ TEST_F(DrugPageTest, VancomycinFromProductChoiceToTheScheduleStep)
     Confirm();
     EXPECT_EQ(StoredAnalyses(), 2);
     EXPECT_EQ(CurrentAnalysis.kaiseki_id, 1);
+    EXPECT_EQ(CurrentAnalysis.kaiseki.cl, 0.047);
+    EXPECT_EQ(Stored(1).kaiseki.cl, 0.047);
     EXPECT_TRUE(ScheduleSets.PrescriptionLists[0].empty());
     EXPECT_TRUE(ScheduleSets.Samplings.empty());
     EXPECT_EQ(frmMain->HighestStep(), 2);

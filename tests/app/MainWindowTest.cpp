@@ -9,6 +9,7 @@
 #include "PatientPage.h"
 #include "SaveDialog.h"
 #include "ScheduleSetOps.h"
+#include "SchedulePage.h"
 #include "TApplication.h"
 #include "Ucommon.h"
 #include "plButton.h"
@@ -16,6 +17,7 @@
 #include "uPatientSearch.h"
 
 #include <QAbstractButton>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -208,6 +210,53 @@ TEST_F(MainWindowTest, AFailedLoadIsReportedAndTheCaseOnScreenStays)
     EXPECT_EQ(ScheduleSets.Samplings.size(), 2u);
     EXPECT_EQ(ScheduleSets.DoseEventLists[0].size(), 28u);
     EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+}
+
+// Only the database can hold an infusion that starts while another runs: such
+// a case is told as the Analyse command tells it and loaded onto the schedule
+// page, not drawn; after an edit the result page refuses it too, and nothing
+// stored changes.
+TEST_F(MainWindowTest, AStoredScheduleTheEngineCannotComputeIsLoadedToBeMended)
+{
+    StartProgram();
+    StoreVancomycinCase(*DataModule1);
+    frmMain->show();
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    ASSERT_EQ(frmMain->PageControl1->currentIndex(), 3);
+    // 500 mg at 09:30 on 12/01, within the hour-long infusion from 09:00.
+    OnTheDatabase(QStringLiteral("INSERT INTO touyo (patient_id, analysis_id, result_id, touyo_id, touyo_start_time, "
+                                 "touyo_end_time, touyo_interval, touyo_time, touyo_dose, touyo_drip_time) VALUES "
+                                 "('20261201093000', 0, 0, 2, %1, %1, 1, %2, 500, 1)")
+                      .arg(vcl::EncodeDate(2026, 12, 1))
+                      .arg(9.5 / 24, 0, 'g', 17));
+    auto storedBytes = [] {
+        QFile file(WorkingDatabasePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray stored = storedBytes();
+    const QString overlap = QStringLiteral("「患者データ」の投与スケジュールで、前の点滴が終わる前に次の点滴が始まっています。\n"
+                                           "投与時刻または点滴時間を見直してください。");
+
+    EXPECT_TRUE(frmMain->LoadCaseFromStore(QStringLiteral("20261201093000"), 0));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, overlap);
+    EXPECT_EQ(boxes.last().caption, QStringLiteral("投与/採血スケジュールエラー"));
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    EXPECT_EQ(ScheduleSets.PrescriptionLists[0].size(), 3u);
+    EXPECT_TRUE(StepEnabled(3));
+    QTest::mouseClick(frmMain->plButton38, Qt::LeftButton);   // "解析結果"
+    ASSERT_EQ(boxes.count(), 2);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+
+    const std::size_t days = ScheduleSets.ScheduleDayLists[0].size();
+    frmMain->TabSheet2->DateTimePicker1->setDate(QDate(2026, 12, 4));
+    frmMain->TabSheet2->plButton39Click(nullptr);   // "処方削除" from the 4th on
+    EXPECT_LT(ScheduleSets.ScheduleDayLists[0].size(), days);
+    QTest::mouseClick(frmMain->plButton38, Qt::LeftButton);
+    ASSERT_EQ(boxes.count(), 3);
+    EXPECT_EQ(boxes.last().text, overlap);
+    EXPECT_EQ(frmMain->PageControl1->currentIndex(), 2);
+    EXPECT_EQ(storedBytes(), stored);
 }
 
 TEST_F(MainWindowTest, NewPatientEmptiesEveryPageFromAnyPage)

@@ -4,9 +4,13 @@
 #include "MainWindowFixture.h"
 #include "StoredCase.h"
 
+#include "DrugPage.h"
 #include "PrinterList.h"
 #include "ResultPage.h"
 #include "SaveDialog.h"
+#include "ScheduleExpansion.h"
+#include "SchedulePage.h"
+#include "StringGridEx.h"
 #include "Ucommon.h"
 #include "plButton.h"
 #include "Cp932.h"
@@ -15,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QProcess>
 #include <QTimer>
 
@@ -245,6 +250,56 @@ TEST_F(PrintCommandTest, ExportWritesSetZeroOnTheEngineWhateverSetIsCurrent)
     EXPECT_EQ(lines[6], QStringLiteral("スピロノラクトン併用      , あり") + blanks9);
     EXPECT_EQ(static_cast<int>(lines.size() - lines.indexOf(QStringLiteral("<解析結果>")) - 2), 14);
     CsvSettings = TCsvSettings{};
+}
+
+// The patient analysed with valproate (ke 0.0433, Vd 0.25, ka 1.5), that case
+// loaded, confirmed again as two-compartment vancomycin and analysed: the
+// export carries vancomycin's own estimates only, nothing of valproate's.
+TEST_F(PrintCommandTest, AnotherDrugConfirmedOnAStoredCaseExportsNoneOfTheEarlierEstimates)
+{
+    const QString key = QStringLiteral("20261201093000");
+    TAnalysisRecord valproate = CurrentAnalysis;
+    valproate.kaiseki_id = 1;
+    valproate.kubun_id = 3;
+    valproate.yakuzainame_id = 5;
+    valproate.analysis_algo = 0;
+    valproate.kaiseki = {.ka = 1.5, .ke = 0.0433, .vd = 0.25, .f = 1.0, .cl = 0.0108};
+    const std::vector<TPrescription> prescriptions = ScheduleSets.PrescriptionLists[0];
+    const std::vector<TSamplingRecord> samplings = ScheduleSets.Samplings;
+    ASSERT_EQ(DataModule1->SaveAnalysisWithSchedule(valproate, ScheduleSets.PrescriptionLists, 0, ScheduleSets.Samplings), 0);
+    frmMain->show();
+    ASSERT_TRUE(frmMain->LoadCaseFromStore(key, 1));
+
+    frmMain->plButton36Click(nullptr);
+    TDrugPage& drug = *frmMain->TabSheet6;
+    for (auto [list, index] : {std::pair{drug.cbKubun, 4}, {drug.cbIppan, 0}, {drug.cbSyouhin, 0}}) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);   // the model by age: two compartments at 60
+    }
+    drug.StringGridEx7->SetCellValue(0, 0, 0.8);
+    drug.StringGridEx7Exit(drug.StringGridEx7);
+    drug.RadioButton19->click();
+    drug.Timer2Timer();
+    drug.plButton11->Click();   // "確定", OK
+    ASSERT_EQ(DrugKeyOf(CurrentAnalysis), (TDrugKey{5, 1, 1, 2}));
+    ScheduleSets.PrescriptionLists[0] = prescriptions;
+    ExpandPrescriptions(prescriptions, DrugKeyOf(CurrentAnalysis), ScheduleSets.ScheduleDayLists[0]);
+    ScheduleSets.Samplings = samplings;
+    frmMain->TabSheet2->plButton16->Click();   // "解析"
+    ASSERT_EQ(frmMain->PageControl1->currentIndex(), 3);
+
+    ScriptedSaveDialog save(base.FilePath(QStringLiteral("export.csv")));
+    frmMain->TabSheet4->plButton44->Click();
+    QFile file(base.FilePath(QStringLiteral("export.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = vcl::FromCp932(file.readAll()).split(QStringLiteral("\r\n"));
+    const auto estimate = [&lines](const QString& label) {
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(label); });
+        return line == lines.end() ? std::string() : line->right(13).trimmed().toStdString();
+    };
+    EXPECT_NE(estimate(QStringLiteral("CL(L/kg/hr)")), "0.0000");
+    for (const char* label : {"Ke(1/hr)", "Vd(L/kg)", "Ka(1/hr)"})
+        EXPECT_EQ(estimate(QString::fromLatin1(label)), "0.0000") << label;
 }
 
 TEST_F(PrintCommandTest, AnExportThatCannotBeWrittenIsReported)

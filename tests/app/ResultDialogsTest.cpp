@@ -7,6 +7,7 @@
 #include "NumberFormat.h"
 #include "ResultDialogRules.h"
 #include "ResultDialogs.h"
+#include "ResultPage.h"
 #include "SchedulePage.h"
 #include "StringGridEx.h"
 #include "Ucommon.h"
@@ -100,6 +101,20 @@ protected:
     }
 
     static void Type(TStringGridEx* cell, double value) { cell->SetCellValue(0, 0, value); }
+
+    static TGraphPicture PatientCurve() { return frmMain->TabSheet4->Graph().Picture(GraphLayer::ImageWave0); }
+
+    // "解析結果": the page shows the patient's curve as drawing it afresh from
+    // the case as it stands does, no longer the curve `before`.
+    static void ExpectPatientCurveDrawnAfresh(const TGraphPicture& before)
+    {
+        frmMain->plButton38Click(nullptr);
+        ASSERT_EQ(frmMain->PageControl1->currentIndex(), 3);
+        const TGraphPicture shown = PatientCurve();
+        frmMain->TabSheet4->RefreshGraph();
+        EXPECT_TRUE(shown == PatientCurve());
+        EXPECT_FALSE(shown == before);
+    }
 };
 
 bool SameGraph(const TGraphState& a, const TGraphState& b)
@@ -168,6 +183,19 @@ TEST_F(ResultDialogsTest, ConfirmedScaleReachesTheGraphAndTheProductsRange)
     ReadRangeLimits(5, 1, 1, upper, lower);
     EXPECT_EQ(upper, 20);
     EXPECT_EQ(lower, 20);
+
+    // "解析" on measured values no fit follows: it fails and sets the view back
+    // to the whole schedule; the result page then draws its curves over that
+    // view, as drawing them afresh does.
+    const TGraphPicture scaled = PatientCurve();
+    for (TSamplingRecord& sampling : ScheduleSets.Samplings)
+        sampling.saiketu_value = 1000;
+    frmMain->plButton37Click(nullptr);
+    frmMain->TabSheet2->plButton16->Click();
+    ASSERT_EQ(boxes.count(), 2);
+    ASSERT_TRUE(boxes.last().text.startsWith(QStringLiteral("測定値が母集団パラメーターと大きく乖離している")));
+    EXPECT_EQ(graph.GraphViewStart, First);
+    ExpectPatientCurveDrawnAfresh(scaled);
 }
 
 TEST_F(ResultDialogsTest, AFailedRangeStoreIsReported)
@@ -337,6 +365,16 @@ TEST_F(ResultDialogsTest, AnalysisSettingsSamplingListVmaxAndInitialValue)
     CurrentAnalysis.kaiseki.b = 0.5;
     WhileOpen(frmVmax, [] { EXPECT_EQ(frmVmax->StringGridEx7->Cells(0, 0), QStringLiteral("720.0000")); },
               [] { frmMain->plButton58Click(nullptr); });
+
+    // "初期値" on the schedule page: the result page then draws the patient's
+    // curve from 8 μg/mL, as drawing it afresh does.
+    const TGraphPicture fromNothing = PatientCurve();
+    frmMain->plButton37Click(nullptr);
+    WhileOpen(frmInitialValue, [] {
+        Type(frmInitialValue->StringGridEx1, 8);
+        frmInitialValue->plButton1->Click();
+    }, [] { frmMain->TabSheet2->plButton51Click(nullptr); });
+    ExpectPatientCurveDrawnAfresh(fromNothing);
 
     CurrentAnalysis.kubun_id = 6;
     CurrentAnalysis.init_value = 0.25;

@@ -78,6 +78,9 @@ TEST(CaseRecords, ClearingKeepsOnlyWhatItIsAskedTo)
     EXPECT_EQ(a.kubun_id, 0);
     EXPECT_EQ(a.analysis_weight, 2);
     EXPECT_FALSE(IsAnalysisCurrent(a));
+    ClearDrugRecord(a, DrugValues::KeepPopulationMeans);
+    EXPECT_EQ(a.bosyudan.cl, 1.5);
+    EXPECT_EQ(a.kaiseki.vd, 0.0);
     ClearDrugRecord(a, DrugValues::ClearAll);
     EXPECT_EQ(a.bosyudan.cl, 0.0);
 }

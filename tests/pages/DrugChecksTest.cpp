@@ -183,4 +183,22 @@ TEST(AnalysisSettings, TheBlockAsStoredAndTheRecord)
     StoreAnalysisSettings(record, entry, QStringLiteral("20261201093000"), 4);
     EXPECT_EQ(record.syutten_id, 1);
     EXPECT_EQ(record.analysis_algo, 2);
+
+    // Confirmed again, the estimates stay for the stored product, model and source only.
+    EXPECT_EQ(DrugValuesKeptByConfirm(record, entry), DrugValues::KeepParameters);
+    const auto kept = [&](auto change) {
+        TDrugPageEntry changed = entry;
+        change(changed);
+        return DrugValuesKeptByConfirm(record, changed);
+    };
+    const auto cleared = DrugValues::KeepPopulationMeans;
+    EXPECT_EQ(kept([](TDrugPageEntry& e) { e.Selection.ModelIndex = 0; }), cleared);
+    EXPECT_EQ(kept([](TDrugPageEntry& e) { e.Selection.SourceIndex = 1; }), cleared);
+    EXPECT_EQ(kept([](TDrugPageEntry& e) { e.Selection.Source = ParamSource::Manual; }), cleared);
+    record.syutten_id = -1;
+    record.past_id = 3;
+    entry.Selection.Source = ParamSource::PastAnalysis;
+    entry.PastKaisekiId = 3;
+    EXPECT_EQ(DrugValuesKeptByConfirm(record, entry), DrugValues::KeepParameters);
+    EXPECT_EQ(kept([](TDrugPageEntry& e) { e.PastKaisekiId = 2; }), cleared);
 }

@@ -44,6 +44,15 @@ TPopulationBlock BlockToStore(const TDrugKey& key, ParamSource source, const TPa
     return block;
 }
 
+DrugValues DrugValuesKeptByConfirm(const TAnalysisRecord& stored, const TDrugPageEntry& entry)
+{
+    const TDrugSelection& s = entry.Selection;
+    const bool sameSource = stored.syutten_id == SyuttenIdOf(s)
+        && (s.Source != ParamSource::PastAnalysis || stored.past_id == entry.PastKaisekiId);
+    return DrugKeyOf(stored) == SelectedDrugKey(s) && sameSource ? DrugValues::KeepParameters
+                                                                 : DrugValues::KeepPopulationMeans;
+}
+
 void StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry, const QString& patientKey,
                            int kaisekiId)
 {

@@ -2,6 +2,7 @@
 // What the drug page's confirm writes into the analysis record: its identity,
 // the drug key and parameter source, the fixed analysis settings, the
 // covariate answers and the population block as the parameter table shows it.
+#include "CaseRecords.h"
 #include "CovariatePanels.h"
 #include "DrugSelection.h"
 #include "ParamTable.h"
@@ -24,7 +25,15 @@ struct TDrugPageEntry {
 TPopulationBlock BlockToStore(const TDrugKey& key, ParamSource source, const TParamBlock& means,
                               const TParamTable& table);
 
-// Fills a cleared record (ClearDrugRecord with the parameters kept) from the page:
+// How the drug confirm clears the record it starts from, the stored analysis
+// with the page's population means (ClearDrugRecord): the estimates stay only
+// when the entry keeps the stored product, model and parameter source (with a
+// past analysis as source, the same one); otherwise they are cleared as on a
+// new case, so no estimate of another choice is shown, printed or exported as
+// this patient's.
+DrugValues DrugValuesKeptByConfirm(const TAnalysisRecord& stored, const TDrugPageEntry& entry);
+
+// Fills a cleared record (ClearDrugRecord as DrugValuesKeptByConfirm says) from the page:
 // identity, drug key, source and fixed settings, then LoadPatientDrugValues and
 // LoadPopulationParams.
 void StoreAnalysisSettings(TAnalysisRecord& record, const TDrugPageEntry& entry, const QString& patientKey,

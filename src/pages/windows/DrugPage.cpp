@@ -496,16 +496,18 @@ void TDrugPage::plButton11Click(QObject*)
         vcl::ShowError(DataModule1->LastFailureText(), ErrorCaption);
         return;
     }
+    // Estimates of another product, model or source are not this analysis's.
+    const DrugValues kept = DrugValuesKeptByConfirm(CurrentAnalysis, *entry);
     TAnalysisRecord next = CurrentAnalysis;
     next.bosyudan = population_.Mean;
-    ClearDrugRecord(next, DrugValues::KeepParameters);
+    ClearDrugRecord(next, kept);
     StoreAnalysisSettings(next, *entry, kaisekiId);
     if (DataModule1->SaveAnalysis(next) < 0) {
         vcl::ShowError(DataModule1->LastFailureText(), ErrorCaption);
         return;
     }
 
-    hub_.ClearCaseFrom(1, PatientKey::Keep, DrugValues::KeepParameters);
+    hub_.ClearCaseFrom(1, PatientKey::Keep, kept);
     CurrentAnalysis = next;
     population_ = {next.bosyudan, next.bosyudan_vari};
     // The graph takes the confirmed product's range; a product only looked
