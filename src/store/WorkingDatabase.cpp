@@ -49,10 +49,15 @@ bool EnsureWorkingDatabase(QString* errorText)
         return fail(QStringLiteral("データベースのフォルダー %1 を作成できません。%2\n%1: フォルダーを作成できません")
                         .arg(QDir::toNativeSeparators(folder),
                              vcl::WriteFailureAdvice(vcl::WriteFailureKind::Failed)));
-    // A working file that appeared in the meantime is never overwritten.
+    // The copy takes the name only where no file has it at that instant: a
+    // working file that another start put there in the meantime is never
+    // replaced, and is the one this start uses.
     if (const std::optional<vcl::TWriteFailure> failure =
-            vcl::WriteWholeFile(working, content, vcl::ExistingTarget::Keep))
+            vcl::WriteWholeFile(working, content, vcl::ExistingTarget::Keep)) {
+        if (QFileInfo::exists(working))
+            return true;
         return fail(QStringLiteral("データベース %1 を作成できません。%2")
                         .arg(failure->FileName, vcl::WriteFailureText(*failure)));
+    }
     return true;
 }

@@ -1,5 +1,6 @@
 // Every file the program writes, on a disk that fills up at the first byte,
-// part way or when the bytes are handed to the disk: the writer says so in
+// part way, when the bytes are handed to the disk or at the rename, or on a
+// quota used up part way: the writer says so in
 // Japanese with what to do, the file that was there stays byte for byte, and
 // nothing is left beside it. On a good disk the same call does write.
 #include "CsvExport.h"
@@ -11,33 +12,41 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr qint64 AtSync = -1;
+constexpr qint64 AtRename = -2;
 
-// The first `bytesBeforeFull` bytes reach the file, or with AtSync all of them and the sync fails.
+// The first `before` bytes reach the file and the next write fails with
+// `error`; a write that reaches the limit part way is cut short and reported
+// as a success of fewer bytes, as the system does. With AtSync or AtRename
+// every byte is written and that step fails.
+struct Fill {
+    qint64 before;
+    int error;
+};
+
 class FillingDisk : public vcl::DiskChannel {
 public:
-    explicit FillingDisk(qint64 bytesBeforeFull) : before_(bytesBeforeFull), previous_(vcl::SetDiskChannel(this)) {}
+    explicit FillingDisk(Fill fill) : fill_(fill), previous_(vcl::SetDiskChannel(this)) {}
     ~FillingDisk() override { vcl::SetDiskChannel(previous_); }
-    std::optional<vcl::TDiskProblem> Write(QFile& file, const QByteArray& bytes) const override
+    vcl::TDiskWrite Write(QFile& file, const char* data, qint64 size) const override
     {
-        if (before_ == AtSync)
-            return DiskChannel::Write(file, bytes);
-        DiskChannel::Write(file, bytes.left(before_));
-        return Full;
+        const qint64 room = fill_.before < 0 ? size : fill_.before - file.size();
+        return room > 0 ? DiskChannel::Write(file, data, qMin(size, room)) : vcl::TDiskWrite{0, fill_.error};
     }
-    std::optional<vcl::TDiskProblem> Sync(QFile& file) const override
+    int Sync(QFile& file) const override { return fill_.before == AtSync ? fill_.error : DiskChannel::Sync(file); }
+    int Rename(const QString& from, const QString& to, vcl::ExistingTarget existing) const override
     {
-        return before_ == AtSync ? std::optional(Full) : DiskChannel::Sync(file);
+        return fill_.before == AtRename ? fill_.error : DiskChannel::Rename(from, to, existing);
     }
 
 private:
-    const vcl::TDiskProblem Full{vcl::WriteFailureKind::DiskFull, QStringLiteral("No space left on device")};
-    qint64 before_;
+    Fill fill_;
     const vcl::DiskChannel* previous_;
 };
 
@@ -89,10 +98,13 @@ TEST(FillingDisk, EveryWriterLeavesTheEarlierFileAndSaysWhatToDo)
         if (!writer.earlier.isEmpty())
             WriteAll(writer.target, writer.earlier);
         const QStringList folder = QDir(QFileInfo(writer.target).path()).entryList(QDir::Files);
-        for (const qint64 fullAfter : {qint64(0), qint64(10), AtSync}) {
-            SCOPED_TRACE(fullAfter);
+        // A quota used up is a full disk to the user too.
+        for (const Fill fill : {Fill{0, ENOSPC}, Fill{10, ENOSPC}, Fill{AtSync, ENOSPC}, Fill{AtRename, ENOSPC},
+                                Fill{10, EDQUOT}}) {
+            SCOPED_TRACE(fill.before);
+            SCOPED_TRACE(fill.error);
             const QString error = [&] {
-                FillingDisk disk(fullAfter);
+                FillingDisk disk(fill);
                 return writer.write();
             }();
             EXPECT_TRUE(error.section(QLatin1Char('\n'), 0, 0).contains(QStringLiteral("ディスクの空き容量が足り")))

@@ -1,9 +1,12 @@
 #include "CaseColumns.h"
 #include "StoreFixture.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -22,6 +25,26 @@ QByteArray ReadAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Another start puts its working database in place while this one copies the template.
+class AnotherStartMeanwhile : public vcl::DiskChannel {
+public:
+    explicit AnotherStartMeanwhile(QByteArray database)
+        : database_(std::move(database)), previous_(vcl::SetDiskChannel(this)) {}
+    ~AnotherStartMeanwhile() override { vcl::SetDiskChannel(previous_); }
+    int Rename(const QString& from, const QString& to, vcl::ExistingTarget existing) const override
+    {
+        QFile other(to);
+        if (!other.open(QIODevice::WriteOnly | QIODevice::NewOnly) || other.write(database_) != database_.size())
+            return EIO;
+        other.close();
+        return DiskChannel::Rename(from, to, existing);
+    }
+
+private:
+    QByteArray database_;
+    const vcl::DiskChannel* previous_;
+};
 
 } // namespace
 
@@ -97,6 +120,16 @@ TEST(WorkingDatabase, FirstStartCopiesTheTemplateAndLaterStartsKeepTheFile)
     // A second start leaves the working file alone, even when it differs.
     EXPECT_TRUE(EnsureWorkingDatabase(&error));
     EXPECT_EQ(ReadAll(WorkingDatabasePath()), used);
+
+    // One that appears while the template is copied is kept and used.
+    ASSERT_TRUE(QFile::remove(WorkingDatabasePath()));
+    {
+        AnotherStartMeanwhile other(used);
+        EXPECT_TRUE(EnsureWorkingDatabase(&error));
+    }
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(ReadAll(WorkingDatabasePath()), used);
+    EXPECT_EQ(QDir(QFileInfo(WorkingDatabasePath()).path()).entryList(QDir::Files), QStringList{"TDM.mdb"});
 }
 
 TEST(WorkingDatabase, ReportsAMissingTemplateOrAnUncreatableFolder)

@@ -4,13 +4,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
-#include <filesystem>
+#include <climits>
+#include <cstdio>
+#include <fcntl.h>
 #include <system_error>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <sys/stat.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #else
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -20,14 +31,12 @@ namespace {
 const DiskChannel realChannel;
 const DiskChannel* currentChannel = &realChannel;
 
-std::filesystem::path NativePath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
+// Links followed before a chain counts as going round in a circle.
+constexpr int MaxLinkHops = 40;
+// A temporary file is named "<target's name>.tmp-" and eight hex digits;
+// files left by a write that was killed are recognised by that name.
+const QLatin1String TemporaryMark(".tmp-");
+constexpr int RandomDigits = 8;
 
 WriteFailureKind KindOfErrno(int error)
 {
@@ -46,48 +55,218 @@ WriteFailureKind KindOfErrno(int error)
     }
 }
 
-// A name beside the target that nothing else uses.
-QString TemporaryNameFor(const QString& target)
+QString ReasonOfErrno(int error)
 {
-    return target + QStringLiteral(".tmp-%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    return QString::fromStdString(std::generic_category().message(error));
 }
 
-// The problem Qt reported on the file; it reports a full disk as a resource error.
-TDiskProblem ProblemOf(const QFile& file)
+#ifdef Q_OS_WIN
+std::wstring NativeName(const QString& path)
 {
-    return {file.error() == QFileDevice::ResourceError ? WriteFailureKind::DiskFull : WriteFailureKind::Failed,
-            file.errorString()};
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+#else
+QByteArray NativeName(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+#endif
+
+// The file a chain of links ends at; nothing when the chain goes round.
+std::optional<QString> FinalFileOf(const QString& fileName)
+{
+    QFileInfo info(fileName);
+    for (int hops = 0; info.isSymLink(); ++hops) {
+        if (hops == MaxLinkHops)
+            return std::nullopt;
+        info = QFileInfo(info.symLinkTarget());
+    }
+    return info.absoluteFilePath();
+}
+
+// The longest file name the folder takes, in bytes.
+qsizetype MaxNameBytes(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return 255;
+#else
+    const long max = ::pathconf(NativeName(folder).constData(), _PC_NAME_MAX);
+    return max > 0 ? qsizetype(max) : 255;
+#endif
+}
+
+// What every temporary name of the target begins with: the target's name, cut
+// so that the whole temporary name fits the folder, and the mark.
+QString TemporaryStemOf(const QString& targetPath)
+{
+    const QFileInfo target(targetPath);
+    const qsizetype room = MaxNameBytes(target.absolutePath()) - TemporaryMark.size() - RandomDigits;
+    QString name = target.fileName();
+    while (!name.isEmpty() && QFile::encodeName(name).size() > room)
+        name.chop(name.back().isLowSurrogate() ? 2 : 1);
+    return target.absolutePath() + QLatin1Char('/') + name + TemporaryMark;
+}
+
+QString RandomTemporaryName(const QString& stem)
+{
+    return stem + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), RandomDigits, 16, QLatin1Char('0'));
+}
+
+// Removes the temporary files of this target that a killed write left: only
+// plain files with the name the writer gives them, and none that a write
+// still going on holds locked.
+void RemoveLeftoversOf(const QString& targetPath)
+{
+    const QFileInfo stem(TemporaryStemOf(targetPath));
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(stem.fileName()) + QStringLiteral("[0-9a-f]{%1}").arg(RandomDigits)));
+    const QFileInfoList files = stem.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& file : files) {
+        if (file.isSymLink() || !file.isFile() || !ours.match(file.fileName()).hasMatch())
+            continue;
+#ifdef Q_OS_WIN
+        QFile::remove(file.absoluteFilePath()); // a file still being written cannot be removed
+#else
+        const int fd = ::open(NativeName(file.absoluteFilePath()).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            QFile::remove(file.absoluteFilePath());
+        ::close(fd);
+#endif
+    }
+}
+
+// Opens a new temporary file of the target for writing, locked while it is
+// written: the descriptor, or -1 and the error number.
+std::pair<int, int> CreateTemporaryFile(const QString& path)
+{
+#ifdef Q_OS_WIN
+    const int fd = ::_wopen(NativeName(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return {fd, fd < 0 ? errno : 0};
+#else
+    const int fd = ::open(NativeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return {-1, errno};
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    return {fd, 0};
+#endif
+}
+
+// The new file takes the mode of the one it replaces and, where the process
+// may give them, its owner and group (the owner as root only, the group where
+// it is one of the process's); otherwise it stays the process's own.
+void TakeOwnerAndModeOf(const QString& targetPath, const QString& temporaryPath, QFile& file)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    QFile::setPermissions(temporaryPath, QFileInfo(targetPath).permissions());
+#else
+    Q_UNUSED(temporaryPath);
+    struct stat old {};
+    if (::stat(NativeName(targetPath).constData(), &old) != 0)
+        return;
+    if (::fchown(file.handle(), old.st_uid, old.st_gid) != 0 && ::fchown(file.handle(), uid_t(-1), old.st_gid) != 0) {
+        // Neither can be given: the file is the process's own, as every file it makes.
+    }
+    ::fchmod(file.handle(), old.st_mode & 0777);
+#endif
+}
+
+// Writes all of `bytes` through the channel: 0, or the error number. The
+// system may write fewer bytes than asked without a reason; the next write of
+// the rest gives the reason.
+int WriteAll(QFile& file, const QByteArray& bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const TDiskWrite step = currentChannel->Write(file, bytes.constData() + written, bytes.size() - written);
+        if (step.Written <= 0)
+            return step.Error != 0 ? step.Error : EIO;
+        written += step.Written;
+    }
+    return 0;
 }
 
 } // namespace
 
-std::optional<TDiskProblem> DiskChannel::Write(QFile& file, const QByteArray& bytes) const
+TDiskWrite DiskChannel::Write(QFile& file, const char* data, qint64 size) const
 {
-    // Qt takes a write that stopped part way for a success of fewer bytes
-    // and names no reason; the next write of the rest fails with the reason.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
-        if (now <= 0)
-            return ProblemOf(file);
-        written += now;
+    for (;;) {
+#ifdef Q_OS_WIN
+        const qint64 written = ::_write(file.handle(), data, unsigned(qMin<qint64>(size, INT_MAX)));
+#else
+        const qint64 written = ::write(file.handle(), data, size_t(size));
+#endif
+        if (written >= 0)
+            return {written, 0};
+        if (errno != EINTR)
+            return {0, errno};
     }
-    return std::nullopt;
 }
 
-std::optional<TDiskProblem> DiskChannel::Sync(QFile& file) const
+int DiskChannel::Sync(QFile& file) const
 {
-    if (!file.flush())
-        return ProblemOf(file);
 #ifdef Q_OS_WIN
-    const int synced = _commit(file.handle());
+    return ::_commit(file.handle()) == 0 ? 0 : errno;
 #else
-    const int synced = ::fsync(file.handle());
+    return ::fsync(file.handle()) == 0 ? 0 : errno;
 #endif
-    if (synced == 0)
-        return std::nullopt;
-    const int error = errno;
-    return TDiskProblem{KindOfErrno(error), QString::fromStdString(std::generic_category().message(error))};
+}
+
+int DiskChannel::Rename(const QString& from, const QString& to, ExistingTarget existing) const
+{
+#ifdef Q_OS_WIN
+    const DWORD replace = existing == ExistingTarget::Replace ? MOVEFILE_REPLACE_EXISTING : 0;
+    if (::MoveFileExW(NativeName(from).c_str(), NativeName(to).c_str(), replace | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    switch (::GetLastError()) {
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+        return EEXIST;
+    case ERROR_ACCESS_DENIED:
+        return EACCES;
+    case ERROR_DISK_FULL:
+        return ENOSPC;
+    default:
+        return EIO;
+    }
+#else
+    const QByteArray source = NativeName(from);
+    const QByteArray target = NativeName(to);
+    if (existing == ExistingTarget::Replace)
+        return std::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+#endif
+    // Where the file system cannot rename without replacing, a second name
+    // for the file is made, which is refused where the name is taken.
+    if (::link(source.constData(), target.constData()) != 0)
+        return errno;
+    ::unlink(source.constData());
+    return 0;
+#endif
+}
+
+int DiskChannel::SyncFolder(const QString& folder) const
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return 0; // a rename with MOVEFILE_WRITE_THROUGH is on the disk when it returns
+#else
+    // A folder that cannot be opened for reading, or a file system that does
+    // not sync folders, leaves the rename to the system.
+    const int fd = ::open(NativeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == EINVAL || error == EOPNOTSUPP ? 0 : error;
+#endif
 }
 
 const DiskChannel* SetDiskChannel(const DiskChannel* channel)
@@ -100,13 +279,14 @@ const DiskChannel* SetDiskChannel(const DiskChannel* channel)
 std::optional<TWriteFailure> WriteWholeFile(const QString& fileName, const QByteArray& content,
                                             ExistingTarget existing)
 {
-    // A link is followed: the file it names is the one replaced.
-    const QFileInfo link(fileName);
-    const QFileInfo target(link.isSymLink() ? link.symLinkTarget() : link.absoluteFilePath());
-    const QString targetPath = target.absoluteFilePath();
+    const std::optional<QString> finalFile = FinalFileOf(fileName);
+    const QString targetPath = finalFile.value_or(QFileInfo(fileName).absoluteFilePath());
     auto fail = [&targetPath](WriteFailureKind kind, const QString& reason) {
         return TWriteFailure{kind, QDir::toNativeSeparators(targetPath), reason};
     };
+    if (!finalFile)
+        return fail(WriteFailureKind::Failed, ReasonOfErrno(ELOOP));
+    const QFileInfo target(targetPath);
     if (target.isDir())
         return fail(WriteFailureKind::Failed, QStringLiteral("同じ名前のフォルダーがあります"));
     if (existing == ExistingTarget::Keep && target.exists())
@@ -118,39 +298,54 @@ std::optional<TWriteFailure> WriteWholeFile(const QString& fileName, const QByte
         if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
             return fail(WriteFailureKind::NotWritable, probe.errorString());
     }
+    RemoveLeftoversOf(targetPath);
 
-    QFile temporary(TemporaryNameFor(targetPath));
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        const bool folderWritable = QFileInfo(target.absolutePath()).isWritable();
-        return fail(folderWritable ? WriteFailureKind::Failed : WriteFailureKind::NotWritable,
-                    temporary.errorString());
+    const QString stem = TemporaryStemOf(targetPath);
+    QString temporaryPath;
+    std::pair<int, int> created{-1, EEXIST};
+    for (int tries = 0; created.first < 0 && created.second == EEXIST && tries < 10; ++tries) {
+        temporaryPath = RandomTemporaryName(stem);
+        created = CreateTemporaryFile(temporaryPath);
+    }
+    if (created.first < 0)
+        return fail(KindOfErrno(created.second), ReasonOfErrno(created.second));
+    QFile temporary(temporaryPath);
+    if (!temporary.open(created.first, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+#ifdef Q_OS_WIN
+        ::_close(created.first);
+#else
+        ::close(created.first);
+#endif
+        QFile::remove(temporaryPath);
+        return fail(WriteFailureKind::Failed, temporary.errorString());
     }
     // From here on a failure takes the temporary file away again.
-    auto discard = [&temporary, &fail](const TDiskProblem& problem) {
+    auto discard = [&temporary, &temporaryPath, &fail](WriteFailureKind kind, const QString& reason) {
         temporary.close();
-        temporary.remove();
-        return fail(problem.Kind, problem.Reason);
+        QFile::remove(temporaryPath);
+        return fail(kind, reason);
     };
-    if (auto problem = currentChannel->Write(temporary, content))
-        return discard(*problem);
-    if (auto problem = currentChannel->Sync(temporary))
-        return discard(*problem);
+    if (const int error = WriteAll(temporary, content))
+        return discard(KindOfErrno(error), ReasonOfErrno(error));
+    if (const int error = currentChannel->Sync(temporary))
+        return discard(KindOfErrno(error), ReasonOfErrno(error));
     if (temporary.size() != content.size())
-        return discard({WriteFailureKind::Failed, QStringLiteral("書き込んだ大きさ %1 バイトが %2 バイトと合いません")
-                                                      .arg(temporary.size())
-                                                      .arg(content.size())});
+        return discard(WriteFailureKind::Failed, QStringLiteral("書き込んだ大きさ %1 バイトが %2 バイトと合いません")
+                                                     .arg(temporary.size())
+                                                     .arg(content.size()));
     if (target.exists())
-        temporary.setPermissions(target.permissions());
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        return discard({WriteFailureKind::Failed, temporary.errorString()});
+        TakeOwnerAndModeOf(targetPath, temporaryPath, temporary);
 
-    std::error_code error;
-    std::filesystem::rename(NativePath(temporary.fileName()), NativePath(targetPath), error);
-    if (error) {
-        QFile::remove(temporary.fileName());
-        return fail(KindOfErrno(error.value()), QString::fromStdString(error.message()));
-    }
+    // The lock stays until the file has the target's name, so another
+    // write's removal of leftovers leaves it; Windows renames closed files only.
+#ifdef Q_OS_WIN
+    temporary.close();
+#endif
+    if (const int error = currentChannel->Rename(temporaryPath, targetPath, existing))
+        return discard(KindOfErrno(error), ReasonOfErrno(error));
+    temporary.close();
+    if (const int error = currentChannel->SyncFolder(target.absolutePath()))
+        return fail(KindOfErrno(error), ReasonOfErrno(error));
     return std::nullopt;
 }
 
