@@ -3,8 +3,11 @@
 // first copy of the case database) goes through WriteWholeFile: the whole
 // content is written to a temporary file in the target's folder, the write
 // checked, the file synced to the disk and its size checked, and only then
-// renamed over the target, whose folder is then synced too. Any failure
-// removes the temporary file and leaves the target exactly as it was.
+// renamed over the target, whose folder is then synced too. Any failure up
+// to the rename removes the temporary file and leaves the target exactly as
+// it was; a folder that cannot be synced after the rename is reported as a
+// failure too, the target then holding the new content that may not yet be
+// safe on the disk.
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
