@@ -400,6 +400,8 @@ TEST(QtJapanese, SaveDialogAndLineEditMenu)
     };
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dateShown().isEmpty() && whole(); }));
     EXPECT_EQ(dateShown(), QStringLiteral("2025/12/09 17:43"));
+    EXPECT_EQ(files->model()->index(0, 1, files->rootIndex()).data().toString(), QLocale().formattedDataSize(0));
+    EXPECT_NE(QLocale().formattedDataSize(0), QLocale::c().formattedDataSize(0));
     EXPECT_GE(sidePanel->viewport()->width(), sidePanel->sizeHintForColumn(0));
     EXPECT_EQ(dialog->selectedFiles(), QStringList{folder.filePath(QStringLiteral("20261208_120000.pdf"))});
 

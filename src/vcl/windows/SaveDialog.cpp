@@ -15,19 +15,27 @@
 namespace vcl {
 namespace {
 
-constexpr int DateModifiedColumn = 3;   // of QFileSystemModel
+// Columns of QFileSystemModel.
+constexpr int SizeColumn = 1;
+constexpr int DateModifiedColumn = 3;
 
-// Qt's file model writes its dates in the platform's locale, which may be C
-// ("9 Dec 2025 17:43:47"); the dialog shows them in the program's own.
-class TProgramLocaleDates : public QIdentityProxyModel {
+// Qt's file model writes its sizes and dates in the platform's locale, which
+// may be C ("0 bytes", "9 Dec 2025 17:43:47"); the dialog shows them in the
+// program's own.
+class TProgramLocaleColumns : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
         const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (files && role == Qt::DisplayRole && index.column() == DateModifiedColumn)
-            return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        if (!files || role != Qt::DisplayRole)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex file = mapToSource(index);
+        if (index.column() == DateModifiedColumn)
+            return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        if (index.column() == SizeColumn && !files->isDir(file))
+            return QLocale().formattedDataSize(files->size(file));
         return QIdentityProxyModel::data(index, role);
     }
 };
@@ -99,7 +107,7 @@ void FitToEntries(QFileDialog& dialog)
     auto* view = dialog.findChild<QTreeView*>();
     if (!view)
         return;
-    dialog.setProxyModel(new TProgramLocaleDates(&dialog));
+    dialog.setProxyModel(new TProgramLocaleColumns(&dialog));
     dialog.installEventFilter(new TFitSidePanelOnShow(&dialog));
     const auto* proxy = qobject_cast<const QAbstractProxyModel*>(view->model());
     if (const auto* files = proxy ? qobject_cast<const QFileSystemModel*>(proxy->sourceModel()) : nullptr)
