@@ -78,19 +78,6 @@ protected:
         ASSERT_TRUE(frmMain->LoadCaseFromStore(Key, 0));
     }
 
-    // Runs `open` (which shows the dialog modally); `whileOpen` runs once it
-    // shows, and a dialog still open afterwards is closed with Cancel.
-    static void WhileOpen(vcl::TForm* dialog, const std::function<void()>& whileOpen,
-                          const std::function<void()>& open)
-    {
-        QTimer::singleShot(0, dialog, [dialog, whileOpen] {
-            whileOpen();
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        open();
-    }
-
     static QStringList Row(TStringGridEx* grid, int row)
     {
         QStringList cells;
