@@ -8,10 +8,16 @@
 #include "WorkingDatabase.h"
 #include "uDataBase.h"
 
+#include <QApplication>
+#include <QDateEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #ifndef QUORVEL_TEMPLATE_DB
@@ -48,6 +54,41 @@ protected:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     }
+
+    // Runs `open` (which shows the dialog modally); `whileOpen` runs once it
+    // shows and is the active window, and a dialog still open afterwards is
+    // closed with Cancel.
+    static void WhileOpen(vcl::TForm* dialog, const std::function<void()>& whileOpen,
+                          const std::function<void()>& open)
+    {
+        QTimer::singleShot(0, dialog, [dialog, whileOpen] {
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            whileOpen();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        open();
+    }
+
+    // Types into a one-cell grid as a user does: the first character opens
+    // the editor, the rest go to it.
+    static void TypeInto(QWidget* cell, const QString& text)
+    {
+        cell->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+
+    // Clicks a date picker on the character at `index` of its "yyyy/mm/dd".
+    static void ClickPart(QDateEdit* picker, int index)
+    {
+        QLineEdit* edit = picker->findChild<QLineEdit*>();
+        const int x = edit->fontMetrics().horizontalAdvance(edit->text().left(index)) + 5;
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(x, edit->height() / 2));
+    }
+    static constexpr int YearPart = 1, MonthPart = 6, DayPart = 9;   // characters of "yyyy/mm/dd"
 
     testing_seams::TempBaseDir base;
     testing_seams::FixedClock clock{vcl::EncodeDate(2026, 12, 8) + 0.5};

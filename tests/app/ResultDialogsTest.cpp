@@ -79,19 +79,6 @@ protected:
         ASSERT_TRUE(frmMain->LoadCaseFromStore(Key, 0));
     }
 
-    // Runs `open` (which shows the dialog modally); `whileOpen` runs once it
-    // shows, and a dialog still open afterwards is closed with Cancel.
-    static void WhileOpen(vcl::TForm* dialog, const std::function<void()>& whileOpen,
-                          const std::function<void()>& open)
-    {
-        QTimer::singleShot(0, dialog, [dialog, whileOpen] {
-            whileOpen();
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        open();
-    }
-
     static QStringList Row(TStringGridEx* grid, int row)
     {
         QStringList cells;
@@ -255,6 +242,31 @@ TEST_F(ResultDialogsTest, ComparisonStepsByTheHourAcrossMidnight)
             d->plButton1->Click();
         EXPECT_EQ(d->DateTimePicker1->date(), QDate(2026, 12, 1));
         EXPECT_EQ(d->StringGridEx25->Cells(0, 0), QStringLiteral("00"));
+
+        // A date typed through texts that name no day shows no values on the
+        // way, and the values of the day as soon as it is whole, in the picker.
+        const auto valuesAt = [](vcl::TDateTime t) {
+            TSetValues at{};
+            int sets = 0;
+            frmMain->CalcConcAllSets(t, at, sets);
+            const TSetRowTexts texts = SetValueTexts(at, sets);
+            return QStringList(texts.begin(), texts.end());
+        };
+        const QStringList none(5, QStringLiteral("------"));
+        ClickPart(d->DateTimePicker1, DayPart);
+        QTest::keyClicks(d->DateTimePicker1, QStringLiteral("0"));
+        EXPECT_EQ(Row(d->StringGridEx1, 1).mid(1), none);
+        QTest::keyClicks(d->DateTimePicker1, QStringLiteral("5"));
+        EXPECT_EQ(Row(d->StringGridEx1, 1).mid(1), valuesAt(First + 4));
+        ClickPart(d->DateTimePicker1, MonthPart);
+        QTest::keyClicks(d->DateTimePicker1, QStringLiteral("13"));
+        EXPECT_EQ(Row(d->StringGridEx1, 1).mid(1), none);
+        // The hour changed meanwhile shows no earlier day's values either.
+        TypeInto(d->StringGridEx25, QStringLiteral("10"));
+        EXPECT_EQ(Row(d->StringGridEx1, 1).mid(1), none);
+        ClickPart(d->DateTimePicker1, MonthPart);
+        QTest::keyClicks(d->DateTimePicker1, QStringLiteral("12"));
+        EXPECT_EQ(Row(d->StringGridEx1, 1).mid(1), valuesAt(First + 4 + 10.0 / 24));
     }, [] { frmMain->plButton19Click(nullptr); });
 }
 
@@ -268,6 +280,16 @@ TEST_F(ResultDialogsTest, AucRowsAndDaysOutsideTheView)
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1),
                   (QStringList{no, QStringLiteral("277.7778"), QStringLiteral("208.3333"), no, no}));
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 2).mid(1), QStringList(5, no));
+        // Typed through a day that is none, "2026/12/0", to the day after the schedule.
+        ClickPart(frmAUC->DateTimePicker1, DayPart);
+        QTest::keyClicks(frmAUC->DateTimePicker1, QStringLiteral("0"));
+        EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(5, no));
+        QTest::keyClicks(frmAUC->DateTimePicker1, QStringLiteral("8"));
+        TAucValues auc{};
+        int k = 0;
+        const bool byDose = frmMain->CalcDailyAuc(First + 7, auc, k);
+        const TSetRowTexts expected = AucRowTexts(byDose, auc, k);
+        EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(expected.begin(), expected.end()));
         frmMain->Graph().GraphViewEnd = First + 3;
         frmAUC->DateTimePicker1->setDate(QDate(2026, 12, 4));
         EXPECT_EQ(Row(frmAUC->StringGridEx1, 1).mid(1), QStringList(5, no));
@@ -292,6 +314,16 @@ TEST_F(ResultDialogsTest, TimeAboveMicIsComputedForTheDayAClampedDateGoesTo)
         frmMain->CalcConcCurveOfDay(First + 6, curve);
         EXPECT_EQ(frmPKPD->StringGridEx2->Cells(0, 0), TimeAboveMic(curve, 10).Hours);
         EXPECT_NE(frmPKPD->StringGridEx2->Cells(0, 0), firstDay);
+        // MIC 8 and Enter: the result for 8, the cell still being edited.
+        TypeInto(frmPKPD->StringGridEx1, QStringLiteral("8"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(frmPKPD->StringGridEx1->Cells(0, 0), QStringLiteral("8.0"));
+        EXPECT_EQ(frmPKPD->StringGridEx2->Cells(0, 0), TimeAboveMic(curve, 8).Hours);
+        EXPECT_EQ(frmPKPD->StringGridEx3->Cells(0, 0), TimeAboveMic(curve, 8).Percent);
+        // A date that names no day: no result.
+        ClickPart(frmPKPD->DateTimePicker1, MonthPart);
+        QTest::keyClicks(frmPKPD->DateTimePicker1, QStringLiteral("13"));
+        EXPECT_TRUE(frmPKPD->StringGridEx2->Cells(0, 0).isEmpty());
     }, [] { frmMain->plButton59Click(nullptr); });
 }
 

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "EntryCells.h"
+#include "ResultDialogs.h"
 #include "ScheduleExpansion.h"
 #include "SchedulePage.h"
 #include "ScheduleSetOps.h"
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -51,16 +54,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
     }
 
-    // Types into a one-cell grid as a user does: the first character opens
-    // the editor, the rest go to it.
-    void TypeInto(TStringGridEx* cell, const QString& text)
-    {
-        cell->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-        for (QChar ch : text)
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-
     // Double-clicks a one-cell grid through the window, as the mouse does
     // (the first click opens the editor, the second lands in it), and types.
     void DoubleClickAndType(TStringGridEx* cell, const QString& text)
@@ -76,14 +69,6 @@ protected:
         QLineEdit* edit = picker->findChild<QLineEdit*>();
         QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(edit->width() - 12, edit->height() / 2));
         QTest::keyClicks(edit, day);
-    }
-
-    // Clicks a picker on the character at `index` of its "yyyy/mm/dd".
-    static void ClickPart(QDateEdit* picker, int index)
-    {
-        QLineEdit* edit = picker->findChild<QLineEdit*>();
-        const int x = edit->fontMetrics().horizontalAdvance(edit->text().left(index)) + 5;
-        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(x, edit->height() / 2));
     }
 
     void Click(QWidget* widget)
@@ -426,7 +411,7 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
     StartAnalysis(5, 1, 1);
     QDateEdit* start = page->DateTimePicker7;
     QLineEdit* edit = start->findChild<QLineEdit*>();
-    constexpr int Year = 1, Month = 6, Day = 9;   // characters of "yyyy/mm/dd"
+    constexpr int Year = YearPart, Month = MonthPart, Day = DayPart;
     // Without a window manager the click after a message box comes before the activation.
     QWidget elsewhere;
     const auto clickAfterABox = [&](int part) {
@@ -464,9 +449,10 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, QStringLiteral("「投与開始日」に正しい日付を入力して下さい。"));
     EXPECT_EQ(edit->text(), QStringLiteral("2026/11/31"));
+    // The wrong part is selected: what is typed next replaces it.
     EXPECT_TRUE(start->hasFocus());
-    ClickPart(start, Day);
-    QTest::keyClicks(edit, QStringLiteral("30"));
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("31"));
+    QTest::keyClicks(start, QStringLiteral("30"));
     Click(page->plButton14);
     ASSERT_EQ(ScheduleSets.CurPrescriptions().size(), 2u);
     EXPECT_EQ(ScheduleSets.CurPrescriptions()[0].touyo_start_time, Date(2026, 11, 30));
@@ -476,5 +462,65 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
         ClickPart(start, Year);
         QTest::keyClicks(start, QString::fromLatin1(typed));
         EXPECT_EQ(edit->text(), QString::fromLatin1(shown));
+    }
+
+    // Every command that reads a picker refuses a text that names no date by
+    // the field's name, and selects the part to correct.
+    frmMain->Graph().GraphFirstDay = frmMain->Graph().GraphViewStart = Date(2026, 12, 1);
+    frmMain->Graph().GraphLastDay = frmMain->Graph().GraphViewEnd = Date(2026, 12, 7);
+    struct Refusal {
+        QDateEdit* picker;
+        const char16_t* field;
+        int part;
+        const char* typed;
+        const char* wrong;      // the part selected after the refusal
+        const char* retyped;    // typed over it
+        std::function<void()> prepare;
+        std::function<void()> command;
+        vcl::TForm* dialog = nullptr;   // the dialog the command is on, opened by open
+        std::function<void()> open = {};
+    };
+    const auto tab = [this](int index, QRadioButton* radio = nullptr) {
+        return [this, index, radio] {
+            page->PageControl4->setCurrentIndex(index);
+            if (radio)
+                Click(radio);
+        };
+    };
+    // The page's commands (their buttons still disabled) are run as their
+    // buttons run them; the dialogs' buttons are clicked.
+    const Refusal refusals[] = {
+        {page->DateTimePicker4, u"投与終了日", Year, "0", "0", "2026", tab(0, page->RadioButton16),
+         [this] { page->plButton14Click(nullptr); }},
+        {page->DateTimePicker1, u"削除開始日", Month, "13", "13", "12", tab(1), [this] { page->plButton39Click(nullptr); }},
+        {page->DateTimePicker6, u"削除終了日", Month, "00", "00", "12", tab(1, page->RadioButton25),
+         [this] { page->plButton39Click(nullptr); }},
+        {page->DateTimePicker5, u"採血日", Month, "13", "13", "12", tab(2), [this] { page->plButton40Click(nullptr); }},
+        {frmScale->DateTimePicker2, u"表示開始年月日", Month, "13", "13", "12", {}, [this] { Click(frmScale->plButton1); },
+         frmScale, [] { frmMain->plButton22Click(nullptr); }},
+        {frmConcentration->DateTimePicker1, u"日時", Month, "13", "13", "12", {},
+         [this] { Click(frmConcentration->plButton1); }, frmConcentration, [] { frmMain->plButton19Click(nullptr); }},
+    };
+    for (const Refusal& row : refusals) {
+        const auto refuse = [&] {
+            if (row.prepare)
+                row.prepare();
+            QLineEdit* typed = row.picker->findChild<QLineEdit*>();
+            const QString before = typed->text();
+            ClickPart(row.picker, row.part);
+            QTest::keyClicks(row.picker, QString::fromLatin1(row.typed));
+            const int shown = boxes.count();
+            row.command();
+            ASSERT_EQ(boxes.count(), shown + 1) << QString::fromUtf16(row.field).toStdString();
+            EXPECT_EQ(boxes.last().text, NotADateMessage(QString::fromUtf16(row.field)));
+            EXPECT_TRUE(row.picker->hasFocus());
+            EXPECT_EQ(typed->selectedText(), QString::fromLatin1(row.wrong));
+            QTest::keyClicks(row.picker, QString::fromLatin1(row.retyped));
+            EXPECT_EQ(typed->text(), before);
+        };
+        if (row.dialog)
+            WhileOpen(row.dialog, refuse, row.open);
+        else
+            refuse();
     }
 }

@@ -62,10 +62,16 @@ TCompartmentHeadings CompartmentHeadingsFor(const TDrugKey& drug)
     return FirstMatch(CompartmentHeadingTable, drug, DefaultCompartmentHeadings);
 }
 
-TSetRowTexts SetValueTexts(const TSetValues& values, int k)
+TSetRowTexts NoValueTexts()
 {
     TSetRowTexts texts;
     texts.fill(NoValueText);
+    return texts;
+}
+
+TSetRowTexts SetValueTexts(const TSetValues& values, int k)
+{
+    TSetRowTexts texts = NoValueTexts();
     texts[0] = ValueText(values[0]);
     for (int set = 0; set <= SetsInUse(k); ++set)
         texts[set + 1] = ValueText(values[set + 1]);
@@ -74,8 +80,7 @@ TSetRowTexts SetValueTexts(const TSetValues& values, int k)
 
 TSetRowTexts AucRowTexts(bool available, const TAucValues& values, int k)
 {
-    TSetRowTexts texts;
-    texts.fill(NoValueText);
+    TSetRowTexts texts = NoValueTexts();
     if (!available)
         return texts;
     for (int column = 0; column <= SetsInUse(k) + 1; ++column) {

@@ -37,6 +37,8 @@ std::span<const TDrugRule<TCompartmentHeadings>> CompartmentHeadingRules();
 // "0.0000" for the sets in use 0 .. k and "------" for the others.
 using TSetRowTexts = std::array<QString, ScheduleSetCount + 1>;
 TSetRowTexts SetValueTexts(const TSetValues& values, int k);
+// Every cell "------": the row while the dialog's date names no day.
+TSetRowTexts NoValueTexts();
 // The same for a daily AUC row; every cell "------" when the day gives no
 // AUC, and each value that cannot be given (no clearance, no curve) too.
 TSetRowTexts AucRowTexts(bool available, const TAucValues& values, int k);

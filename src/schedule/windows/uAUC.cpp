@@ -72,6 +72,7 @@ TfrmAUC::TfrmAUC(TMainWindowHub& hub, QWidget* parent) : TFillOnShowForm(parent)
 
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,
             [this] { vcl::RunEventHandler([this] { DateTimePicker1Change(); }); });
+    OnPickerTextChange(DateTimePicker1, [this] { vcl::RunEventHandler([this] { FillAuc(); }); });
 }
 
 void TfrmAUC::FormShow()
@@ -86,8 +87,14 @@ void TfrmAUC::DateTimePicker1Change()
 
 void TfrmAUC::FillAuc()
 {
+    const std::optional<vcl::TDateTime> shown = ShownPickerDate(DateTimePicker1);
+    if (!shown) {
+        SetRowTexts(StringGridEx1, 1, NoValueTexts());
+        SetRowTexts(StringGridEx1, 2, NoValueTexts());
+        return;
+    }
     const TGraphState& graph = hub_.Graph();
-    const vcl::TDateTime day = PullAucDay(PickerDate(DateTimePicker1), {graph.GraphFirstDay, graph.GraphLastDay});
+    const vcl::TDateTime day = PullAucDay(*shown, {graph.GraphFirstDay, graph.GraphLastDay});
     SetPickerDate(DateTimePicker1, day);
 
     const TEngineContext context = hub_.EngineContext();

@@ -2,7 +2,8 @@
 // TfrmAUC ("AUC値表示"): the estimated 24-hour AUC of one day under each
 // regimen, by dose over clearance and by trapezoids over the graph's
 // two-minute curves. Created once at start-up and kept; it fills itself each
-// time it shows and on every change of the day.
+// time it shows and on every change of the day, and shows no values while
+// the date typed names no day.
 #include "ResultDialogParts.h"
 
 class QDateEdit;

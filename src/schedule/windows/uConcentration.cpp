@@ -71,6 +71,11 @@ TfrmConcentration::TfrmConcentration(TMainWindowHub& hub, QWidget* parent) : TFi
     plButton2->OnClick = [this](QObject* Sender) { plButton1Click(Sender); };
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,
             [this] { vcl::RunEventHandler([this] { DateTimePicker1Change(); }); });
+    // A typed text that names no day shows no values; one that names the
+    // day again shows them at once.
+    OnPickerTextChange(DateTimePicker1, [this] {
+        vcl::RunEventHandler([this] { StringGridEx25SetEditText(DateTimePicker1, 0, 0, QString()); });
+    });
     for (TStringGridEx* cell : {StringGridEx25, StringGridEx26}) {
         cell->OnSetEditText = [this](QObject* Sender, int ACol, int ARow, const QString& Value) {
             StringGridEx25SetEditText(Sender, ACol, ARow, Value);
@@ -91,7 +96,10 @@ TScheduleDays TfrmConcentration::Days() const
 
 std::optional<vcl::TDateTime> TfrmConcentration::ShownMoment() const
 {
-    return MomentFromCells(PickerDate(DateTimePicker1), StringGridEx25->Cells(0, 0), StringGridEx26->Cells(0, 0));
+    const std::optional<vcl::TDateTime> day = ShownPickerDate(DateTimePicker1);
+    if (!day)
+        return std::nullopt;
+    return MomentFromCells(*day, StringGridEx25->Cells(0, 0), StringGridEx26->Cells(0, 0));
 }
 
 void TfrmConcentration::ShowMoment(const TMomentFields& fields)
@@ -118,8 +126,13 @@ void TfrmConcentration::FormShow()
 
 void TfrmConcentration::DateTimePicker1Change()
 {
+    const std::optional<vcl::TDateTime> day = ShownPickerDate(DateTimePicker1);
+    if (!day) {
+        SetRowTexts(StringGridEx1, 1, NoValueTexts());
+        return;
+    }
     // A cell that holds no time counts as 00:00 of the chosen day.
-    const vcl::TDateTime t = ShownMoment().value_or(PickerDate(DateTimePicker1));
+    const vcl::TDateTime t = ShownMoment().value_or(*day);
     const TMomentFields fields = PullIntoSchedule(t, Days());
     ShowMoment(fields);
     FillValues(MomentOf(fields));
@@ -140,6 +153,8 @@ void TfrmConcentration::plButton1Click(QObject* Sender)
 
 void TfrmConcentration::StringGridEx25SetEditText(QObject*, int, int, const QString&)
 {
-    if (const std::optional<vcl::TDateTime> t = ShownMoment())
+    if (!ShownPickerDate(DateTimePicker1))
+        SetRowTexts(StringGridEx1, 1, NoValueTexts());
+    else if (const std::optional<vcl::TDateTime> t = ShownMoment())
         FillValues(*t);
 }

@@ -18,13 +18,15 @@ class TfrmConcentration : public TFillOnShowForm {
 public:
     explicit TfrmConcentration(TMainWindowHub& hub, QWidget* parent = nullptr);
 
-    // The unit heading, the moment kept inside the schedule, the values.
+    // The unit heading, the moment kept inside the schedule, the values;
+    // none while the date names no day.
     void FormShow() override;
     void DateTimePicker1Change();
     // "←" (plButton1) and "→" (plButton2).
     void plButton1Click(QObject* Sender);
-    // The hour or the minute edited (StringGridEx25 and StringGridEx26):
-    // the values at the typed moment, once both cells hold one.
+    // The hour or the minute edited (StringGridEx25 and StringGridEx26), or
+    // the date typed: the values at the typed moment, once both cells hold
+    // one; none while the date names no day.
     void StringGridEx25SetEditText(QObject* Sender, int ACol, int ARow, const QString& Value);
 
     QDateEdit* DateTimePicker1;     // "日時"

@@ -45,9 +45,11 @@ TfrmPKPD::TfrmPKPD(TMainWindowHub& hub, QWidget* parent) : TFillOnShowForm(paren
 
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,
             [this] { vcl::RunEventHandler([this] { DateTimePicker1Change(); }); });
+    OnPickerTextChange(DateTimePicker1, [this] { vcl::RunEventHandler([this] { UpdateTimeAboveMic(); }); });
     StringGridEx1->OnValueChange = [this](QObject* Sender, int ACol, int ARow) {
         StringGridEx1ValueChange(Sender, ACol, ARow);
     };
+    StringGridEx1->OnKeyPress = [this](QObject* Sender, QChar& Key) { StringGridEx1KeyPress(Sender, Key); };
 }
 
 void TfrmPKPD::ShowOnFirstDay()
@@ -71,15 +73,28 @@ void TfrmPKPD::StringGridEx1ValueChange(QObject*, int, int)
     UpdateTimeAboveMic();
 }
 
+void TfrmPKPD::StringGridEx1KeyPress(QObject* Sender, QChar& Key)
+{
+    // Enter takes the MIC as leaving the cell does.
+    if (Key != QChar(13))
+        return;
+    StringGridEx1->DoValidate(0, 0);
+    StringGridEx1ValueChange(Sender, 0, 0);
+}
+
 void TfrmPKPD::UpdateTimeAboveMic()
 {
     double mic = 0;
-    if (!StringGridEx1->TryGetCellValue(0, 0, mic))
+    const std::optional<vcl::TDateTime> shown = ShownPickerDate(DateTimePicker1);
+    if (!shown || !StringGridEx1->TryGetCellValue(0, 0, mic)) {
+        StringGridEx2->SetCells(0, 0, QString());
+        StringGridEx3->SetCells(0, 0, QString());
         return;
+    }
     const TGraphState& graph = hub_.Graph();
     // A day outside the schedule is moved to its first or last day and
     // computed there.
-    const vcl::TDateTime day = PullPkPdDay(PickerDate(DateTimePicker1), {graph.GraphFirstDay, graph.GraphLastDay});
+    const vcl::TDateTime day = PullPkPdDay(*shown, {graph.GraphFirstDay, graph.GraphLastDay});
     SetPickerDate(DateTimePicker1, day);
     std::array<double, MinutesPerDay> concentrations{};
     CalcConcCurveOfDay(hub_.EngineContext(), day, concentrations);

@@ -22,8 +22,11 @@ public:
     void FormShow() override;
     void DateTimePicker1Change();
     void StringGridEx1ValueChange(QObject* Sender, int ACol, int ARow);
+    // Enter in the MIC cell: the MIC taken as when the cell is left.
+    void StringGridEx1KeyPress(QObject* Sender, QChar& Key);
     // The day kept to the schedule, then the hours and the share of the day
-    // at or above the MIC on it.
+    // at or above the MIC on it; empty cells while the date typed names no
+    // day.
     void UpdateTimeAboveMic();
 
     QDateEdit* DateTimePicker1;     // "日付"
