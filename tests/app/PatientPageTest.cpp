@@ -341,12 +341,15 @@ TEST_F(PatientPageWalk, OnlyWhatWasTypedForThisPatientIsJudgedAndStored)
         EXPECT_EQ(PatientRows().size(), stored);
     };
     const char16_t* const birth = u"生年月日が不正です。再入力して下さい。";
-    // Enter through a new page: leaving the cells turns their "0" into 20.0 cm and 1.0 kg.
+    // Enter through a new page: the untouched "0" of height and weight stays no value given.
     ClickInto(page->Edit1);
     Type(QStringLiteral("P-7\r山田一郎\r\r\r"));
     ClickInto(page->StringGridEx5);
     Type(QStringLiteral("\r\r"));
-    // Typing after a refusal replaces the refused text; the year alone is no birth date.
+    // Typing after a refusal replaces the refused text; a number typed outside its
+    // range and left is kept to be refused, not clamped; the year alone is no birth date.
+    refused(birth, page->StringGridEx2);
+    Type(QStringLiteral("2030\r"));
     refused(birth, page->StringGridEx2);
     Type(QStringLiteral("1980"));
     refused(birth, page->MonthCombo1);
@@ -361,7 +364,12 @@ TEST_F(PatientPageWalk, OnlyWhatWasTypedForThisPatientIsJudgedAndStored)
     EXPECT_EQ(page->DayCombo1->currentText(), QStringLiteral("31"));
     Type(QStringLiteral("30"));
     refused(u"身長が不正です。再入力して下さい。", page->StringGridEx5);
+    Type(QStringLiteral("19.9\r"));
+    refused(u"身長が不正です。再入力して下さい。", page->StringGridEx5);
+    EXPECT_EQ(page->StringGridEx5->Cells(0, 0), QStringLiteral("19.9"));
     Type(QStringLiteral("170\r"));
+    refused(u"体重が不正です。再入力して下さい。", page->StringGridEx4);
+    Type(QStringLiteral("0\r"));
     refused(u"体重が不正です。再入力して下さい。", page->StringGridEx4);
     Type(QStringLiteral("60"));
 

@@ -57,6 +57,14 @@ int CurrentYear()
 
 // A number cell of the page: its range as given, no grid lines, the width
 // given the cell's own, empty until the page writes it.
+//
+// The year, age, height and weight cells keep a number as typed, up to as
+// many digits as the field shows: the confirm judges it by the field's own
+// range and refuses it with the field's message. Clamped when the cell is
+// left, a weight typed 0 would be stored as 1.0 kg, a birth year typed 2030
+// as this year, values nobody typed.
+constexpr double LargestYear = 9999, LargestAge = 999, LargestMeasure = 999.9;
+
 TNumberCellSpec FieldCell(TNumberCellSpec range)
 {
     range.Start = TCellStart::Empty;
@@ -209,7 +217,7 @@ void TPatientPage::BuildBirthDate()
     const double year = CurrentYear();
     StringGridEx2 = AddNumberCell(
         GroupBox7, QStringLiteral("StringGridEx2"), 8, 44, 56,
-        FieldCell({.Min = 1867, .Max = year, .Default = year, .Format = QStringLiteral("0")}));
+        FieldCell({.Min = 0, .Max = LargestYear, .Default = year, .Format = QStringLiteral("0")}));
     AddCaption(GroupBox7, QStringLiteral("年"), 72, 48);
     MonthCombo1 = AddNumberList(GroupBox7, QStringLiteral("MonthCombo1"), MonthCount, 96, 43);
     AddCaption(GroupBox7, QStringLiteral("月"), 158, 48);
@@ -217,7 +225,7 @@ void TPatientPage::BuildBirthDate()
     AddCaption(GroupBox7, QStringLiteral("日"), 244, 48);
 
     StringGridEx3 = AddNumberCell(GroupBox7, QStringLiteral("StringGridEx3"), 8, 84, 56,
-                                  FieldCell({.Min = 0, .Max = 140, .Default = 35, .Format = QStringLiteral("0")}));
+                                  FieldCell({.Min = 0, .Max = LargestAge, .Default = 35, .Format = QStringLiteral("0")}));
     AddCaption(GroupBox7, QStringLiteral("歳"), 72, 88);
 }
 
@@ -225,11 +233,11 @@ void TPatientPage::BuildBody()
 {
     AddFieldCaption(this, QStringLiteral("身長"), 304, Entry::Required);
     StringGridEx5 = AddNumberCell(this, QStringLiteral("StringGridEx5"), FieldLeft, 300, 72,
-                                  FieldCell({.Min = 20, .Max = 300, .Default = 0, .Format = QStringLiteral("0.0")}));
+                                  FieldCell({.Min = 0, .Max = LargestMeasure, .Default = 0, .Format = QStringLiteral("0.0")}));
     AddCaption(this, QStringLiteral("cm"), FieldLeft + 80, 304);
     AddFieldCaption(this, QStringLiteral("体重"), 344, Entry::Required);
     StringGridEx4 = AddNumberCell(this, QStringLiteral("StringGridEx4"), FieldLeft, 340, 72,
-                                  FieldCell({.Min = 1, .Max = 500, .Default = 0, .Format = QStringLiteral("0.0")}));
+                                  FieldCell({.Min = 0, .Max = LargestMeasure, .Default = 0, .Format = QStringLiteral("0.0")}));
     AddCaption(this, QStringLiteral("kg"), FieldLeft + 80, 344);
 
     AddFieldCaption(this, QStringLiteral("診療科"), 384, Entry::Optional);
@@ -442,11 +450,7 @@ void TPatientPage::ApplyCalendarControls(BirthCalendar calendar)
     DayCombo1->setEnabled(!byAge);
     SetCellColours(StringGridEx2, byAge ? vcl::clGrayText : vcl::clWindowText);
     SetCellColours(StringGridEx3, byAge ? vcl::clWindowText : vcl::clGrayText);
-    const TYearRange range = BirthYearRange(calendar, CurrentYear());
-    TRange* year = StringGridEx2->FindRange(0, 0);
-    year->SetMin(range.Min);
-    year->SetMax(range.Max);
-    year->SetDefault(range.Max);
+    StringGridEx2->FindRange(0, 0)->SetDefault(BirthYearRange(calendar, CurrentYear()).Max);
 }
 
 void TPatientPage::rbAgeClick(QObject*)
@@ -488,7 +492,8 @@ void TPatientPage::EraClick(BirthCalendar calendar)
     ApplyCalendarControls(calendar);
     StringGridEx3->viewport()->update();
     // Written back, the year is clamped to the era's range.
-    StringGridEx2->SetCellValue(0, 0, StringGridEx2->GetCellValue(0, 0));
+    const TYearRange range = BirthYearRange(calendar, CurrentYear());
+    StringGridEx2->SetCellValue(0, 0, std::clamp(StringGridEx2->GetCellValue(0, 0), double(range.Min), double(range.Max)));
     CorrectDay(ListNumber(MonthCombo1), ListNumber(DayCombo1));
     UpdateAgeFromBirthDate();
 }
