@@ -21,6 +21,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -327,6 +328,14 @@ TEST_F(DrugPageTest, VancomycinFromProductChoiceToTheScheduleStep)
     page->RadioButton19->click();
     EXPECT_EQ(page->StringGridEx13->Cells(0, 0), QStringLiteral("69.4444"));   // 80 x 50 / (72 x 0.8)
     EXPECT_EQ(Mean(2), QStringLiteral("0.0655"));                               // 0.045 x 69.4444 / 50 + 0.003
+    // The source chosen again, by its list or its radio, asks the same: the answers stay.
+    for (const auto& chooseAgain : std::initializer_list<std::function<void()>>{
+             [&] { Choose(page->ComboBox8, page->ComboBox8->currentIndex()); }, [&] { page->RadioButton8->click(); }}) {
+        chooseAgain();
+        EXPECT_EQ(page->StringGridEx7->Cells(0, 0), QStringLiteral("0.8000"));
+        EXPECT_TRUE(page->RadioButton19->isChecked());
+        EXPECT_EQ(Mean(2), QStringLiteral("0.0655"));
+    }
 
     Confirm();
     ASSERT_EQ(boxes.count(), 2);

@@ -430,11 +430,12 @@ void TDrugPage::TakeDefaultSource()
     ComboBox8->setCurrentIndex(0);
 }
 
-void TDrugPage::TakePopulationSet(int model)
+void TDrugPage::TakePopulationSet(int model, PanelAnswers answers)
 {
     SelectPopulationParams();
     const TDrugKey key = SelectedKey();
-    SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin, ComboBox8->currentIndex() + 1, model);
+    SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin,
+                         ComboBox8->currentIndex() + 1, model, answers);
     ApplyCovariateModel();
     ShowParamTable();
 }
@@ -445,7 +446,7 @@ void TDrugPage::RadioButton8Click(QObject*)
     if (ComboBox8->currentIndex() < 0)
         return;
     const TDrugKey key = SelectedKey();
-    TakePopulationSet(HasModelChoice(key) ? ComboBox1->currentIndex() + 1 : 1);
+    TakePopulationSet(HasModelChoice(key) ? ComboBox1->currentIndex() + 1 : 1, PanelAnswers::KeepShown);
 }
 
 void TDrugPage::RadioButton9Click(QObject*)
@@ -464,9 +465,10 @@ void TDrugPage::RadioButton12Click(QObject*)
 
 void TDrugPage::ComboBox8Change(QObject*)
 {
-    // Another source may ask other questions (levetiracetam): the panels follow.
+    // Another source may ask other questions (levetiracetam): the panels
+    // follow. A source asking what the panels already answer keeps the answers.
     const TDrugKey key = SelectedKey();
-    TakePopulationSet(HasModelChoice(key) ? ComboBox1->currentIndex() + 1 : 1);
+    TakePopulationSet(HasModelChoice(key) ? ComboBox1->currentIndex() + 1 : 1, PanelAnswers::KeepShown);
 }
 
 void TDrugPage::ComboBox9Change(QObject*)

@@ -59,10 +59,15 @@ public:
     void SelectPopulationParams();
     // The parameter table from the chosen source.
     void ShowParamTable();
+    // Where the accompanying questions take their answers from: the record
+    // (when it holds answers to these very questions, else the defaults), or
+    // the answers on screen when the source is only chosen again and asks the
+    // questions they answer.
+    enum class PanelAnswers { FromRecord, KeepShown };
     // The accompanying questions of the chosen drug (`source` the source
-    // index + 1, `model` the model index + 1), with the record's answers when
-    // it holds answers to these very questions, else the defaults.
-    void SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int source, int model);
+    // index + 1, `model` the model index + 1) with their answers.
+    void SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int source, int model,
+                              PanelAnswers answers = PanelAnswers::FromRecord);
     // The drug's covariate model over the population block, from the answers.
     void ApplyCovariateModel();
     void RecalcPopulationParams();
@@ -205,7 +210,7 @@ private:
     // defaults, the set with its covariates and the table.
     void ShowNoticeButtons(NoticeButtons buttons);
     void TakeDefaultSource();
-    void TakePopulationSet(int model);
+    void TakePopulationSet(int model, PanelAnswers answers = PanelAnswers::FromRecord);
     void EnableSources(ParamSource source);
     // Empty captions and zeros in every parameter row.
     void ClearParamTable();
@@ -243,6 +248,9 @@ private:
     std::array<QRadioButton*, 3> page2B_{};
     std::array<QRadioButton*, 2> page2C_{};
     std::array<QRadioButton*, 4> page2D_{};
+    // The questions whose answers the panels' controls hold, since they were
+    // last set up; nothing before.
+    std::optional<TPanelChoice> answeredPanel_;
     // `kaiseki_id` of the past analysis chosen in ComboBox9, -1 when none.
     int ChosenPastAnalysisId() const;
 

@@ -11,6 +11,7 @@
 #include "plButton.h"
 #include "uCLcrHelpDlg.h"
 
+#include <utility>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -219,8 +220,12 @@ std::optional<TPanelChoice> TDrugPage::PanelOfSelection() const
     return CovariatePanelFor(SelectedKey(), ComboBox8->currentIndex());
 }
 
-void TDrugPage::SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int source, int model)
+void TDrugPage::SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int source, int model,
+                                     PanelAnswers answersFrom)
 {
+    const std::optional<TPanelChoice> answered = std::exchange(answeredPanel_, std::nullopt);
+    // Read before the panel is set up again: the same questions, the same controls.
+    const TCovariateAnswers onScreen = ReadAnswers();
     ShowAccompanyGroup(0);
     if (!RadioButton8->isChecked())
         return;
@@ -230,6 +235,8 @@ void TDrugPage::SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int so
     const std::optional<TPanelChoice> panel = CovariatePanelFor(key, source - 1);
     if (!panel)
         return;
+    const bool keepShown = answersFrom == PanelAnswers::KeepShown && answered
+        && answered->Panel == panel->Panel && answered->LagTime == panel->LagTime;
     const TPanelSchema& schema = PanelSchemaOf(panel->Panel);
     ShowAccompanyGroup(schema.Page);
     gbPage1ParaA->setVisible(schema.Clearance);
@@ -246,8 +253,11 @@ void TDrugPage::SetupCovariatePanels(int kubun, int yakuzai, int yakuhin, int so
 
     // Another product's or source's record keeps other answers in these fields.
     const bool restore = RecordHoldsAnswersFor(CurrentAnalysis, key, source);
-    const TCovariateAnswers answers = restore ? AnswersFromRecord(*panel, CurrentAnalysis) : DefaultAnswers(*panel);
+    const TCovariateAnswers answers = keepShown ? onScreen
+        : restore                               ? AnswersFromRecord(*panel, CurrentAnalysis)
+                                                : DefaultAnswers(*panel);
     ShowAnswers(*panel, answers);
+    answeredPanel_ = panel;
     if (!schema.Clearance)
         return;
     // What the radio's click shows, here without running its handler.
