@@ -472,8 +472,7 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
         QDateEdit* picker;
         const char16_t* field;
         int part;
-        const char* typed;
-        const char* wrong;      // the part selected after the refusal
+        const char* typed;      // the part, selected again after the refusal
         const char* retyped;    // typed over it
         std::function<void()> prepare;
         std::function<void()> command;
@@ -490,15 +489,15 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
     // The page's commands (their buttons still disabled) are run as their
     // buttons run them; the dialogs' buttons are clicked.
     const Refusal refusals[] = {
-        {page->DateTimePicker4, u"投与終了日", Year, "0", "0", "2026", tab(0, page->RadioButton16),
+        {page->DateTimePicker4, u"投与終了日", Year, "0", "2026", tab(0, page->RadioButton16),
          [this] { page->plButton14Click(nullptr); }},
-        {page->DateTimePicker1, u"削除開始日", Month, "13", "13", "12", tab(1), [this] { page->plButton39Click(nullptr); }},
-        {page->DateTimePicker6, u"削除終了日", Month, "00", "00", "12", tab(1, page->RadioButton25),
+        {page->DateTimePicker1, u"削除開始日", Month, "13", "12", tab(1), [this] { page->plButton39Click(nullptr); }},
+        {page->DateTimePicker6, u"削除終了日", Month, "00", "12", tab(1, page->RadioButton25),
          [this] { page->plButton39Click(nullptr); }},
-        {page->DateTimePicker5, u"採血日", Month, "13", "13", "12", tab(2), [this] { page->plButton40Click(nullptr); }},
-        {frmScale->DateTimePicker2, u"表示開始年月日", Month, "13", "13", "12", {}, [this] { Click(frmScale->plButton1); },
+        {page->DateTimePicker5, u"採血日", Month, "13", "12", tab(2), [this] { page->plButton40Click(nullptr); }},
+        {frmScale->DateTimePicker2, u"表示開始年月日", Month, "13", "12", {}, [this] { Click(frmScale->plButton1); },
          frmScale, [] { frmMain->plButton22Click(nullptr); }},
-        {frmConcentration->DateTimePicker1, u"日時", Month, "13", "13", "12", {},
+        {frmConcentration->DateTimePicker1, u"日時", Month, "13", "12", {},
          [this] { Click(frmConcentration->plButton1); }, frmConcentration, [] { frmMain->plButton19Click(nullptr); }},
     };
     for (const Refusal& row : refusals) {
@@ -514,7 +513,7 @@ TEST_F(SchedulePageTest, APickerTakesTheClickedPartAndRefusesADateThatCannotBe)
             ASSERT_EQ(boxes.count(), shown + 1) << QString::fromUtf16(row.field).toStdString();
             EXPECT_EQ(boxes.last().text, NotADateMessage(QString::fromUtf16(row.field)));
             EXPECT_TRUE(row.picker->hasFocus());
-            EXPECT_EQ(typed->selectedText(), QString::fromLatin1(row.wrong));
+            EXPECT_EQ(typed->selectedText(), QString::fromLatin1(row.typed));
             QTest::keyClicks(row.picker, QString::fromLatin1(row.retyped));
             EXPECT_EQ(typed->text(), before);
         };

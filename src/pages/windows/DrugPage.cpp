@@ -434,8 +434,7 @@ void TDrugPage::TakePopulationSet(int model, PanelAnswers answers)
 {
     SelectPopulationParams();
     const TDrugKey key = SelectedKey();
-    SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin,
-                         ComboBox8->currentIndex() + 1, model, answers);
+    SetupCovariatePanels(key.kubun, key.yakuzai, key.yakuhin, ComboBox8->currentIndex() + 1, model, answers);
     ApplyCovariateModel();
     ShowParamTable();
 }

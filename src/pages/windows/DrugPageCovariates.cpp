@@ -11,11 +11,11 @@
 #include "plButton.h"
 #include "uCLcrHelpDlg.h"
 
-#include <utility>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <utility>
 
 namespace {
 
